@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "shell/application.h"
+#include "shell/window_set.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  kalkora::PrepareApplication(app);
+  kalkora::StartKalkora();
+  const int result = QApplication::exec();
+  kalkora::DestroyWindows();
+  return result;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/kalkora_window.h"
+
+namespace kalkora {
+
+class TfrmBegriffe : public KalkoraWindow {
+  Q_OBJECT
+
+ public:
+  TfrmBegriffe();
+  void FormActivate() override;
+};
+
+}  // namespace kalkora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/kalkora_window.h"
+
+namespace kalkora {
+
+class TfrmFormeln : public KalkoraWindow {
+  Q_OBJECT
+
+ public:
+  TfrmFormeln();
+  void FormActivate() override;
+};
+
+}  // namespace kalkora

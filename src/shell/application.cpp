@@ -1,0 +1,25 @@
+#include "shell/application.h"
+
+#include <QApplication>
+
+#include "shell/main_window.h"
+#include "shell/window_set.h"
+
+namespace kalkora {
+
+void PrepareApplication(QApplication& app) {
+  // The main window ends the program when it closes; while a child window is open the main
+  // window is hidden, and closing that child must not end it.
+  app.setQuitOnLastWindowClosed(false);
+}
+
+TfrmKalkora& StartKalkora() {
+  CreateWindows();
+  TfrmKalkora& main = *Windows().frmKalkora;
+  main.centreOnScreen();
+  main.show();
+  main.FormActivate();
+  return main;
+}
+
+}  // namespace kalkora

@@ -1,0 +1,75 @@
+#pragma once
+// The frame every window of Kalkora shares: a top-level window of fixed size whose client area
+// (the area below the menu bar) has the designed pixel size, with absolutely placed children.
+
+#include <QMenuBar>
+#include <QWidget>
+#include <functional>
+
+namespace kalkora {
+
+enum class TitleBarButtons {
+  CloseOnly,  // system menu and close box, no minimise or maximise box
+  None,       // a dialog frame without title-bar buttons (the window closes itself)
+};
+
+struct WindowDesign {
+  QString objectName;  // "frmEinsetzenU"
+  QString caption;     // the caption of the form; windows may replace it when they open
+  QSize clientSize;    // below the menu bar
+  TitleBarButtons buttons = TitleBarButtons::CloseOnly;
+  bool hasMenu = true;
+  bool setsPalette = true;  // every window but the evaluation window sets the palette on opening
+  bool maximises = true;    // maximised while the screen is 1024 × 768 (not the small dialogs)
+};
+
+class KalkoraWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit KalkoraWindow(const WindowDesign& design);
+
+  // Children are placed on the client area in client pixels.
+  QWidget* clientArea() const { return client_; }
+  QMenuBar* mainMenu() const { return menu_; }
+  QSize designedClientSize() const { return design_.clientSize; }
+
+  // Places the window in the middle of the screen (the main window at start).
+  void centreOnScreen() { centreOn(nullptr); }
+
+  // The colour of the window's background.
+  void setBackground(const QColor& colour);
+
+  // The window's activation steps (FormActivate): run every time the window is opened and when
+  // a window it opened closes again. The base maximises the window while the screen is
+  // 1024 × 768 and keeps the designed size otherwise; windows add their own steps.
+  virtual void FormActivate();
+
+  // Shows `child` modally over this window: this window hides meanwhile unless `stayVisible`.
+  // When the child closes, this window is shown again, runs FormActivate, and then
+  // `afterClose` runs.
+  void openModal(KalkoraWindow& child, bool stayVisible = false,
+                 std::function<void()> afterClose = {});
+
+ signals:
+  void closed();
+
+ protected:
+  // Adds the menu item "Schließen" (menSchliessen) that closes the window.
+  QAction* addCloseMenuItem();
+  virtual void menSchliessenClick();
+
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void applyDesignedSize();
+  void placeMenuAndClientArea();
+  void centreOn(const QWidget* reference);
+
+  WindowDesign design_;
+  QMenuBar* menu_ = nullptr;
+  QWidget* client_ = nullptr;
+};
+
+}  // namespace kalkora

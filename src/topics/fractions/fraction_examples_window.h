@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/kalkora_window.h"
+
+namespace kalkora {
+
+class TfrmBruchM : public KalkoraWindow {
+  Q_OBJECT
+
+ public:
+  TfrmBruchM();
+  void FormActivate() override;
+};
+
+}  // namespace kalkora

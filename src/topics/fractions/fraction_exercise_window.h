@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/kalkora_window.h"
+
+namespace kalkora {
+
+class TfrmBruchU : public KalkoraWindow {
+  Q_OBJECT
+
+ public:
+  TfrmBruchU();
+  void FormActivate() override;
+};
+
+}  // namespace kalkora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/kalkora_window.h"
+
+namespace kalkora {
+
+class TfrmErgaenzen : public KalkoraWindow {
+  Q_OBJECT
+
+ public:
+  TfrmErgaenzen();
+  void FormActivate() override;
+};
+
+}  // namespace kalkora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/kalkora_window.h"
+
+namespace kalkora {
+
+class TfrmBruchU3 : public KalkoraWindow {
+  Q_OBJECT
+
+ public:
+  TfrmBruchU3();
+  void FormActivate() override;
+};
+
+}  // namespace kalkora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/kalkora_window.h"
+
+namespace kalkora {
+
+class TfrmPolynomeM : public KalkoraWindow {
+  Q_OBJECT
+
+ public:
+  TfrmPolynomeM();
+  void FormActivate() override;
+};
+
+}  // namespace kalkora

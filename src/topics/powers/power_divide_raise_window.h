@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/kalkora_window.h"
+
+namespace kalkora {
+
+class TfrmDivPotU : public KalkoraWindow {
+  Q_OBJECT
+
+ public:
+  TfrmDivPotU();
+  void FormActivate() override;
+};
+
+}  // namespace kalkora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/kalkora_window.h"
+
+namespace kalkora {
+
+class TfrmPotenzenM : public KalkoraWindow {
+  Q_OBJECT
+
+ public:
+  TfrmPotenzenM();
+  void FormActivate() override;
+};
+
+}  // namespace kalkora

@@ -1,0 +1,31 @@
+#pragma once
+// Helpers for UI tests that act as a learner: open windows from the menu, find what is shown.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QString>
+
+#include "shell/main_window.h"
+
+namespace kalkora::test {
+
+// Starts the program as the executable does (all windows, main window shown) and takes it
+// down again, with the selection state, the screen size and the random seed reset.
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  TfrmKalkora& mainWindow() const;
+  // Triggers the main window's menu item with this object name ("menStufe2Mult").
+  void clickMenu(const QString& itemName) const;
+  // The one top-level Kalkora window that is visible apart from the main window, or null.
+  QWidget* openChildWindow() const;
+};
+
+// Lets posted events (show, paint, deferred deletes) run.
+void ProcessEvents();
+
+}  // namespace kalkora::test
