@@ -73,8 +73,8 @@ void KalkoraWindow::FormActivate() {
     const QSize screen = ScreenSize();
     if (screen.isValid()) resize(screen);  // the platform may not maximise on its own
     setWindowState(windowState() | Qt::WindowMaximized);
-  } else if (windowState() & Qt::WindowMaximized) {
-    setWindowState(windowState() & ~Qt::WindowMaximized);
+  } else {
+    if (windowState() & Qt::WindowMaximized) setWindowState(windowState() & ~Qt::WindowMaximized);
     applyDesignedSize();
   }
 }
@@ -111,6 +111,12 @@ void KalkoraWindow::centreOn(const QWidget* reference) {
 void KalkoraWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   if (event->isAccepted()) emit closed();
+}
+
+void KalkoraWindow::showEvent(QShowEvent* event) {
+  // The menu has its items now, and so its height: the client area goes below it.
+  if (!(windowState() & Qt::WindowMaximized)) applyDesignedSize();
+  QWidget::showEvent(event);
 }
 
 void KalkoraWindow::resizeEvent(QResizeEvent* event) {

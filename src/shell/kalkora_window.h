@@ -61,6 +61,7 @@ class KalkoraWindow : public QWidget {
 
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void applyDesignedSize();

@@ -33,6 +33,12 @@ TEST_F(ProgramTest, MainWindowHasItsCaptionSizeAndMenuTree) {
   EXPECT_EQ(mainWindow().windowTitle(), QStringLiteral("Kalkora"));
   EXPECT_EQ(mainWindow().clientArea()->size(), QSize(1016, 722));
   EXPECT_TRUE(mainWindow().isVisible());
+  // The client area lies below the menu bar; the window is as tall as both.
+  const int menuHeight = mainWindow().mainMenu()->height();
+  EXPECT_GT(menuHeight, 10);
+  EXPECT_EQ(mainWindow().clientArea()->y(), menuHeight);
+  EXPECT_EQ(mainWindow().size(), QSize(1016, 722 + menuHeight));
+  EXPECT_EQ(mainWindow().minimumSize(), mainWindow().maximumSize());  // fixed size
   EXPECT_FALSE(mainWindow().windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_FALSE(mainWindow().windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_TRUE(mainWindow().windowFlags() & Qt::WindowCloseButtonHint);

@@ -1,0 +1,89 @@
+// kalkora-screenshot FOLDER [NAME-FILTER]
+// Renders the main window and the windows opened from its menu into PNG files, offscreen,
+// with a fixed random seed so that the pictures can be compared from run to run.
+
+#include <QApplication>
+#include <QDir>
+#include <QMenuBar>
+#include <cstdio>
+
+#include "shell/application.h"
+#include "shell/kalkora_window.h"
+#include "shell/main_window.h"
+#include "shell/random.h"
+#include "shell/window_set.h"
+#include "shots.h"
+
+namespace {
+
+void settle() {
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+QWidget* visibleChildWindow(const QWidget& main) {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != &main && window->isVisible() && qobject_cast<kalkora::KalkoraWindow*>(window)) {
+      return window;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: kalkora-screenshot FOLDER [NAME-FILTER]\n");
+    return 2;
+  }
+  const QDir folder(QString::fromLocal8Bit(argv[1]));
+  if (!QDir().mkpath(folder.path())) {
+    std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    return 1;
+  }
+  const QString filter = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+
+  kalkora::PrepareApplication(app);
+  kalkora::SetRandomSeed(2026);
+  kalkora::TfrmKalkora& main = kalkora::StartKalkora();
+  settle();
+
+  int failures = 0;
+  for (const kalkora::screenshot::Shot& shot : kalkora::screenshot::AllShots()) {
+    if (!filter.isEmpty() && !shot.file.contains(filter)) continue;
+    QWidget* window = &main;
+    if (!shot.menuItem.isEmpty()) {
+      auto* item = main.mainMenu()->findChild<QAction*>(shot.menuItem);
+      if (!item) {
+        std::fprintf(stderr, "no menu item %s\n", qPrintable(shot.menuItem));
+        ++failures;
+        continue;
+      }
+      item->trigger();
+      settle();
+      window = visibleChildWindow(main);
+      if (!window) {
+        std::fprintf(stderr, "%s opened no window\n", qPrintable(shot.menuItem));
+        ++failures;
+        continue;
+      }
+    }
+    if (shot.prepare) shot.prepare(*window);
+    settle();
+    const QString path = folder.filePath(shot.file + ".png");
+    if (!window->grab().save(path)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      ++failures;
+    } else {
+      std::printf("%s\n", qPrintable(path));
+    }
+    if (window != &main) {
+      window->close();
+      settle();
+    }
+  }
+  kalkora::DestroyWindows();
+  return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The pictures the screenshot tool takes: each opens a window from the main window's menu as a
+// learner would, optionally brings it into a state worth looking at, and saves it.
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace kalkora::screenshot {
+
+struct Shot {
+  QString file;      // without folder and ".png"
+  QString menuItem;  // object name of the main-window menu item; empty: the main window itself
+  // Runs after the window has opened (type answers, press buttons, …); may be empty.
+  std::function<void(QWidget& window)> prepare;
+};
+
+std::vector<Shot> AllShots();
+
+}  // namespace kalkora::screenshot
