@@ -1,5 +1,12 @@
 #pragma once
+// frmAuswertung: rates a whole practice run — points of attempts, the shares right and wrong as
+// two gauges and percentages that count up, and a sentence of praise or advice.
 
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "practice/bar_gauge.h"
 #include "shell/kalkora_window.h"
 
 namespace kalkora {
@@ -9,7 +16,36 @@ class TfrmAuswertung : public KalkoraWindow {
 
  public:
   TfrmAuswertung();
+
+  // Computes the rating from the run counters and starts the count-up.
   void FormActivate() override;
+
+  int Prozent() const { return prozent_; }
+  bool countUpRunning() const { return timer_.isActive(); }
+
+  // The pause between two steps of the count-up (tests shorten it).
+  static void SetStepIntervalForTesting(int milliseconds);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void showStep();
+  void finish();
+
+  QLabel* lblAnzeige_ = nullptr;
+  BarGauge* gauRichtig_ = nullptr;
+  BarGauge* gauFalsch_ = nullptr;
+  QLabel* lblPRichtig_ = nullptr;
+  QLabel* lblPFalsch_ = nullptr;
+  QLabel* pnlRichtig_ = nullptr;
+  QLabel* pnlFalsch_ = nullptr;
+  QPushButton* btnSchliessen_ = nullptr;
+  QTimer timer_;
+  int prozent_ = 0;
+  int step_ = 0;
+  float points_ = 0;
+  int attempts_ = 0;
 };
 
 }  // namespace kalkora

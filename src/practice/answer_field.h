@@ -1,0 +1,53 @@
+#pragma once
+// The answer field of the exercise windows: a one-line field that lets only the characters of
+// the answer's input form through (typed or pasted), turns "-" into "–", moves the focus on
+// with Enter (leaving the field judges it) and keeps Caps Lock off while the learner types.
+
+#include <QLineEdit>
+
+namespace kalkora {
+
+// The characters an answer field accepts besides Backspace.
+struct KeyFilter {
+  QString accepted;
+
+  // Digits and "–": number answers.
+  static KeyFilter Numbers();
+  // Digits, "–", "+" and the given letters (exactly these, in their case): term answers.
+  static KeyFilter Terms(const QString& letters);
+  // Numbers or Terms with further characters ("^", "(", ")", ",").
+  KeyFilter with(const QString& more) const { return KeyFilter{accepted + more}; }
+};
+
+class AnswerField : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  static constexpr int kMaxLength = 40;
+
+  explicit AnswerField(QWidget* parent = nullptr);
+
+  void setKeyFilter(const KeyFilter& filter) { filter_ = filter; }
+  const KeyFilter& keyFilter() const { return filter_; }
+
+  // What of `text` the filter lets through, "-" turned into "–".
+  QString filtered(const QString& text) const;
+
+ signals:
+  // The field lost the focus (edtExit).
+  void left();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private slots:
+  // Pasted, dropped or middle-click text passes the same filter as typed text.
+  void filterEditedText(const QString& text);
+
+ private:
+  KeyFilter filter_ = KeyFilter::Numbers();
+};
+
+}  // namespace kalkora

@@ -1,0 +1,106 @@
+#pragma once
+// The exercise window of a practice run: items in rows with a status face, two result
+// pictures and an answer field each, the instruction and feedback line, the counters of the
+// pass, and "Weiter" over "Auswertung". The window runs the practice run; a topic supplies its
+// items, texts and drawing through the hooks below.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <vector>
+
+#include "practice/answer_field.h"
+#include "practice/item_flags.h"
+#include "practice/practice_run.h"
+#include "shell/kalkora_window.h"
+#include "shell/status_pictures.h"
+#include "shell/text.h"
+
+namespace kalkora {
+
+class ExercisePaintBox;
+
+class ExerciseWindow : public KalkoraWindow {
+  Q_OBJECT
+
+ public:
+  // Starts a practice run (when the window opens and after the evaluation).
+  void FormActivate() override;
+
+  int itemCount() const { return static_cast<int>(rows_.size()); }
+  AnswerField* answerField(int item) const { return row(item).field; }
+  QLabel* instructionLabel() const { return lblAnzeige_; }
+
+ protected:
+  struct Layout {
+    int items = 5;
+    int firstRowTop = 100;   // top of the first row's face; the result pictures are 20 lower
+    int rowStep = 100;       // from one row to the next
+    int fieldLeft = 700;     // at design time; the paint handler places the field after its prefix
+    int counterHeight = 55;  // the height of the counter group boxes
+  };
+  ExerciseWindow(const WindowDesign& design, const Layout& layout);
+
+  // ---- what the topic supplies ----
+  virtual QString caption() const = 0;
+  virtual Text instruction() const = 0;
+  // Fills item i (1 … itemCount) of the topic's array for the level.
+  virtual void generateItem(int item) = 0;
+  virtual ItemFlags& flags(int item) = 0;
+  // Whether the learner's text is the expected answer (exact comparison by default).
+  virtual bool isRight(int item, const Text& typed) const { return typed == expectedAnswer(item); }
+  virtual Text expectedAnswer(int item) const = 0;
+  // The solution quoted after the second wrong answer.
+  virtual Text solutionText(int item) const = 0;
+  virtual KeyFilter keyFilter(int item) const = 0;
+  // The answer field's width in pixels (Feldbreite + 20).
+  virtual int fieldWidth(int item) const = 0;
+  // Called after the items are made, e.g. to measure prefixes.
+  virtual void itemsPrepared() {}
+  // Draws the items on the paint box (pntUebPaint), and places the answer fields.
+  virtual void pntUebPaint(QPainter& painter) = 0;
+
+  // ---- for the topic's drawing ----
+  // The learner's text of item i (drawn in rose after two wrong answers).
+  QString typedText(int item) const;
+  // Places the answer field of item i with its left edge at x (client pixels of the paint box).
+  void placeField(int item, int paintBoxX);
+  QWidget* paintBox() const;
+
+  // ---- the practice run ----
+  void edtExit(int item);
+  void btnWeiterClick();
+  void btnAuswertungClick();
+  void edtChange();
+
+  void showMessage(const Text& text, practice::MessageColour colour);
+  void showInstruction();
+
+ private:
+  struct Row {
+    QLabel* face = nullptr;    // img1 … img5
+    QLabel* first = nullptr;   // imgZ11 …
+    QLabel* second = nullptr;  // imgZ12 …
+    AnswerField* field = nullptr;
+  };
+  const Row& row(int item) const { return rows_.at(static_cast<std::size_t>(item - 1)); }
+
+  void prepareItems();
+  void updateCounterLabels(bool pointsWithDecimal);
+  void setFace(int item, Face face);
+  int emptyFieldCount() const;
+  int firstEmptyField() const;
+
+  QLabel* lblAnzeige_ = nullptr;
+  ExercisePaintBox* pntUeb_ = nullptr;
+  std::vector<Row> rows_;
+  QLabel* lblDurchgang_ = nullptr;
+  QLabel* lblAktVersuche_ = nullptr;
+  QLabel* lblAktPunkte_ = nullptr;
+  QPushButton* btnWeiter_ = nullptr;
+  QPushButton* btnAuswertung_ = nullptr;
+
+  friend class ExercisePaintBox;
+};
+
+}  // namespace kalkora

@@ -1,0 +1,62 @@
+#include "practice/answer_field.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+namespace kalkora {
+namespace {
+
+const QString kMinus = QString(QChar(0x2013));
+
+TEST(AnswerField, NumberFieldLetsDigitsAndMinusThrough) {
+  AnswerField field;
+  field.setKeyFilter(KeyFilter::Numbers());
+  QTest::keyClicks(&field, "-12a +*·3 x");
+  EXPECT_EQ(field.text(), kMinus + "123");
+}
+
+TEST(AnswerField, TermFieldTakesPlusAndOnlyItsLetters) {
+  AnswerField field;
+  field.setKeyFilter(KeyFilter::Terms("ab"));
+  QTest::keyClicks(&field, "6a-10bB c+A");
+  EXPECT_EQ(field.text(), "6a" + kMinus + "10b+");
+}
+
+TEST(AnswerField, PastedTextPassesTheSameFilter) {
+  AnswerField field;
+  field.setKeyFilter(KeyFilter::Terms("x"));
+  QApplication::clipboard()->setText(QString::fromUtf8("3·x – 2"));
+  field.paste();
+  EXPECT_EQ(field.text(), "3x" + kMinus + "2");
+  QTest::keySequence(&field, QKeySequence::Paste);
+  EXPECT_EQ(field.text(), "3x" + kMinus + "23x" + kMinus + "2");
+}
+
+TEST(AnswerField, HoldsAtMostFortyCharacters) {
+  AnswerField field;
+  QTest::keyClicks(&field, QString(60, QLatin1Char('7')));
+  EXPECT_EQ(field.text().size(), AnswerField::kMaxLength);
+}
+
+TEST(AnswerField, BackspaceEdits) {
+  AnswerField field;
+  QTest::keyClicks(&field, "123");
+  QTest::keyClick(&field, Qt::Key_Backspace);
+  EXPECT_EQ(field.text(), "12");
+}
+
+TEST(AnswerField, DroppedKeysDoNotCountAsAChange) {
+  AnswerField field;
+  int changes = 0;
+  QObject::connect(&field, &QLineEdit::textChanged, [&] { ++changes; });
+  QTest::keyClicks(&field, "x* ");
+  EXPECT_EQ(changes, 0);
+  QTest::keyClicks(&field, "4");
+  EXPECT_EQ(changes, 1);
+}
+
+}  // namespace
+}  // namespace kalkora
