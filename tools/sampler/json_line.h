@@ -1,0 +1,32 @@
+#pragma once
+// One JSON object on one line, built field by field (texts as UTF-8).
+
+#include <string>
+
+#include "shell/text.h"
+
+namespace kalkora::sampler {
+
+class JsonLine {
+ public:
+  JsonLine& add(const std::string& name, TextView value);
+  JsonLine& add(const std::string& name, const char16_t* value) {
+    return add(name, TextView(value));
+  }
+  JsonLine& add(const std::string& name, int value);
+  JsonLine& add(const std::string& name, bool value);
+  JsonLine& add(const std::string& name, double value);
+  // A value that is already JSON (an array or object built with another JsonLine).
+  JsonLine& addRaw(const std::string& name, const std::string& json);
+
+  std::string str() const { return "{" + body_ + "}"; }
+
+ private:
+  void key(const std::string& name);
+  std::string body_;
+};
+
+// A JSON array of the given JSON values.
+std::string JsonArray(const std::string* values, std::size_t count);
+
+}  // namespace kalkora::sampler

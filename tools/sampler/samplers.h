@@ -1,0 +1,21 @@
+#pragma once
+// The generators the item sampler knows. Each topic adds its generators in its own file
+// (<topic>_samplers.cpp) and one call in all_samplers.cpp.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kalkora::sampler {
+
+struct Sampler {
+  std::string name;  // the generator's name: "EinsetzenStufe1"
+  // Runs the generator for item `item` and returns the generated record as one JSON object.
+  std::function<std::string(int item)> sample;
+};
+
+using SamplerList = std::vector<Sampler>;
+
+SamplerList AllSamplers();
+
+}  // namespace kalkora::sampler
