@@ -40,8 +40,10 @@ Text MergeSignPairsTight(TextView text) {
 }
 
 void DropUnitCoefficient(Text& text) {
-  static constexpr std::array<TextView, 9> kLongerCoefficients{
-      u"11·", u"21·", u"31·", u"41·", u"51·", u"61·", u"71·", u"81·", u"91·"};
+  // A "1·" that ends a longer number is no unit coefficient; "01·" (in 101, 201, …) guards
+  // like the others, so that 101·x never loses its last digit.
+  static constexpr std::array<TextView, 10> kLongerCoefficients{
+      u"01·", u"11·", u"21·", u"31·", u"41·", u"51·", u"61·", u"71·", u"81·", u"91·"};
   // Every round deletes two characters, so the loop ends.
   for (;;) {
     for (TextView guard : kLongerCoefficients) {

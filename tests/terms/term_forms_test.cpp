@@ -116,6 +116,8 @@ TEST(DropUnitCoefficient, Table) {
       {u"1·x + 3·y", u"x + 3·y"},
       {u"1·x + 21·y", u"1·x + 21·y"},
       {u"1·x + 91·y", u"1·x + 91·y"},
+      {u"101·x", u"101·x"},  // the 1 of 101 is no coefficient
+      {u"1·a + 201·b", u"1·a + 201·b"},
       {u"1·1·x", u"x"},
       {u"3·x", u"3·x"},
       {u"(1·x + 1)", u"(x + 1)"},
