@@ -1,0 +1,96 @@
+#include "practice/example_window.h"
+
+#include <QPainter>
+
+#include "shell/random.h"
+#include "shell/selection.h"
+
+namespace kalkora {
+
+class ExamplePaintBox : public QWidget {
+ public:
+  ExamplePaintBox(ExampleWindow* window, QWidget* parent) : QWidget(parent), window_(window) {
+    setObjectName("pnt");
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    window_->pntPaint(painter);
+  }
+
+ private:
+  ExampleWindow* window_;
+};
+
+namespace {
+QFont arialBold(int pixels) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixels);
+  font.setBold(true);
+  return font;
+}
+}  // namespace
+
+ExampleWindow::ExampleWindow(const WindowDesign& design, const Layout& layout)
+    : KalkoraWindow(design) {
+  addCloseMenuItem();
+  QWidget* client = clientArea();
+  client->setFont(arialBold(16));
+
+  pnt_ = new ExamplePaintBox(this, client);
+  pnt_->setGeometry(layout.paintBox);
+
+  auto* group = new QGroupBox(QStringLiteral(" Auswahl "), client);
+  group->setObjectName("grpStufe");
+  group->setGeometry(layout.levelGroup);
+  levelGroup_ = new QButtonGroup(this);
+  const int columnWidth = (layout.levelGroup.width() - 8) / 3;
+  for (int level = 1; level <= 3; ++level) {
+    auto* button = new QRadioButton(QStringLiteral("Stufe %1").arg(level), group);
+    button->setObjectName(QStringLiteral("rbStufe%1").arg(level));
+    button->setGeometry(6 + (level - 1) * columnWidth, 20, columnWidth,
+                        layout.levelGroup.height() - 24);
+    levelGroup_->addButton(button, level);
+    levels_[static_cast<std::size_t>(level - 1)] = button;
+  }
+  connect(levelGroup_, &QButtonGroup::idClicked, this, [this](int level) { grpStufeClick(level); });
+
+  btnNochmals_ = new QPushButton(QStringLiteral("Weitere Beispiele"), client);
+  btnNochmals_->setObjectName("btnNochmals");
+  btnNochmals_->setGeometry(layout.moreButton);
+  connect(btnNochmals_, &QPushButton::clicked, this, [this] { btnNochmalsClick(); });
+
+  if (!layout.stepButton.isEmpty()) {
+    btnWeiter_ = new QPushButton(QStringLiteral("Weiter"), client);
+    btnWeiter_->setObjectName("btnWeiter");
+    btnWeiter_->setGeometry(layout.stepButton);
+    btnWeiter_->hide();  // only in the step-by-step display
+    connect(btnWeiter_, &QPushButton::clicked, this, [this] { btnWeiterClick(); });
+  }
+}
+
+QWidget* ExampleWindow::paintBox() const { return pnt_; }
+
+void ExampleWindow::FormActivate() {
+  KalkoraWindow::FormActivate();  // palette, maximised while FullScreen
+  Randomize();
+  setBackground(Qt::white);
+  selection::selLevel = 1;
+  levels_[0]->setChecked(true);
+  generateExamples();
+  pnt_->update();
+}
+
+void ExampleWindow::grpStufeClick(int level) {
+  selection::selLevel = level;
+  generateExamples();
+  pnt_->update();
+}
+
+void ExampleWindow::btnNochmalsClick() {
+  generateExamples();
+  pnt_->update();
+}
+
+}  // namespace kalkora

@@ -1,0 +1,65 @@
+#pragma once
+// The worked-example window: freshly generated examples at the level chosen in the radio group
+// " Auswahl ", renewed by "Weitere Beispiele"; nothing is typed or judged. Windows with a
+// step-by-step display add a "Weiter" button for it. A topic supplies the examples and their
+// drawing through the hooks below.
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+
+#include "shell/kalkora_window.h"
+
+namespace kalkora {
+
+class ExamplePaintBox;
+
+class ExampleWindow : public KalkoraWindow {
+  Q_OBJECT
+
+ public:
+  // Opens at "Stufe 1" (selLevel := 1) with new examples.
+  void FormActivate() override;
+
+  // The level radio group (grpStufe) and "Weitere Beispiele" (btnNochmals), for tests.
+  QRadioButton* levelButton(int level) const {
+    return levels_.at(static_cast<std::size_t>(level - 1));
+  }
+  QPushButton* moreExamplesButton() const { return btnNochmals_; }
+
+ protected:
+  struct Layout {
+    QRect paintBox{10, 10, 1000, 700};    // pnt
+    QRect levelGroup{20, 655, 260, 55};   // grpStufe
+    QRect moreButton{824, 665, 176, 40};  // btnNochmals
+    QRect stepButton;                     // btnWeiter of the step-by-step display; empty: none
+  };
+  ExampleWindow(const WindowDesign& design, const Layout& layout);
+
+  // ---- what the topic supplies ----
+  // Makes new examples for selLevel (the window has set Randomize and the level).
+  virtual void generateExamples() = 0;
+  // Draws the examples on the paint box (pntPaint).
+  virtual void pntPaint(QPainter& painter) = 0;
+  // Steps of the step-by-step display ("Weiter"); the window shows the button where it has one.
+  virtual void btnWeiterClick() {}
+
+  QPushButton* stepButton() const { return btnWeiter_; }
+  QWidget* paintBox() const;
+
+  void grpStufeClick(int level);
+  void btnNochmalsClick();
+
+ private:
+  ExamplePaintBox* pnt_ = nullptr;
+  std::array<QRadioButton*, 3> levels_{};
+  QButtonGroup* levelGroup_ = nullptr;
+  QPushButton* btnNochmals_ = nullptr;
+  QPushButton* btnWeiter_ = nullptr;
+
+  friend class ExamplePaintBox;
+};
+
+}  // namespace kalkora

@@ -1,0 +1,81 @@
+// The worked-example window as a learner uses it: levels, "Weitere Beispiele", reopening.
+
+#include "practice/example_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <vector>
+
+#include "program_test.h"
+#include "shell/random.h"
+#include "shell/selection.h"
+
+namespace kalkora {
+namespace {
+
+using test::ProcessEvents;
+
+class CountingExamples : public ExampleWindow {
+ public:
+  CountingExamples()
+      : ExampleWindow(WindowDesign{"frmExamples", "Beispiele", QSize(1016, 722)}, Layout{}) {}
+
+  std::vector<int> generatedAtLevel;  // selLevel at each generation
+  int lastDraw = -1;                  // a random draw of the last generation
+
+ protected:
+  void generateExamples() override {
+    generatedAtLevel.push_back(selection::selLevel);
+    lastDraw = Random(1000000);
+  }
+  void pntPaint(QPainter&) override {}
+};
+
+class ExampleWindowTest : public test::ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    ClearFixedRandomSeed();  // every generation draws anew
+    window = std::make_unique<CountingExamples>();
+    mainWindow().openModal(*window);
+    ProcessEvents();
+  }
+  void TearDown() override {
+    window.reset();
+    ProgramTest::TearDown();
+  }
+  std::unique_ptr<CountingExamples> window;
+};
+
+TEST_F(ExampleWindowTest, OpensAtStufe1WithExamples) {
+  EXPECT_EQ(selection::selLevel, 1);
+  EXPECT_TRUE(window->levelButton(1)->isChecked());
+  EXPECT_EQ(window->generatedAtLevel, std::vector<int>{1});
+  EXPECT_EQ(window->levelButton(2)->text(), "Stufe 2");
+  EXPECT_EQ(window->moreExamplesButton()->text(), "Weitere Beispiele");
+}
+
+TEST_F(ExampleWindowTest, ChangingTheLevelMakesExamplesOfThatLevelAtOnce) {
+  QTest::mouseClick(window->levelButton(3), Qt::LeftButton);
+  EXPECT_EQ(selection::selLevel, 3);
+  EXPECT_EQ(window->generatedAtLevel, (std::vector<int>{1, 3}));
+  const int before = window->lastDraw;
+  QTest::mouseClick(window->moreExamplesButton(), Qt::LeftButton);
+  EXPECT_EQ(window->generatedAtLevel, (std::vector<int>{1, 3, 3}));  // the level stays
+  EXPECT_NE(window->lastDraw, before);
+}
+
+TEST_F(ExampleWindowTest, ReopeningStartsAtStufe1) {
+  QTest::mouseClick(window->levelButton(2), Qt::LeftButton);
+  window->close();
+  ProcessEvents();
+  mainWindow().openModal(*window);
+  ProcessEvents();
+  EXPECT_EQ(selection::selLevel, 1);
+  EXPECT_TRUE(window->levelButton(1)->isChecked());
+  EXPECT_EQ(window->generatedAtLevel.back(), 1);
+}
+
+}  // namespace
+}  // namespace kalkora
