@@ -5,6 +5,7 @@ namespace kalkora::sampler {
 SamplerList AllSamplers() {
   SamplerList samplers;
   // Each topic appends its generators here.
+  AddTermsSamplers(samplers);
   return samplers;
 }
 

@@ -18,4 +18,7 @@ using SamplerList = std::vector<Sampler>;
 
 SamplerList AllSamplers();
 
+// The generators of each topic.
+void AddTermsSamplers(SamplerList& samplers);
+
 }  // namespace kalkora::sampler
