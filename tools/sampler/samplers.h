@@ -20,5 +20,6 @@ SamplerList AllSamplers();
 
 // The generators of each topic.
 void AddTermsSamplers(SamplerList& samplers);
+void AddPowersSamplers(SamplerList& samplers);
 
 }  // namespace kalkora::sampler
