@@ -6,6 +6,7 @@ SamplerList AllSamplers() {
   SamplerList samplers;
   // Each topic appends its generators here.
   AddTermsSamplers(samplers);
+  AddPolynomialsSamplers(samplers);
   AddPowersSamplers(samplers);
   return samplers;
 }

@@ -20,6 +20,7 @@ SamplerList AllSamplers();
 
 // The generators of each topic.
 void AddTermsSamplers(SamplerList& samplers);
+void AddPolynomialsSamplers(SamplerList& samplers);
 void AddPowersSamplers(SamplerList& samplers);
 
 }  // namespace kalkora::sampler

@@ -26,7 +26,11 @@ void Store(TPolynom& item, int variante, const Text& task, const Text& solution)
 }
 
 // A number in the second place of a bracket of the internal task: "+3", "-3".
-Text Appended(int n) { return n < 0 ? IntText(n) : Text{u"+"} + IntText(n); }
+Text Appended(int n) {
+  Text text = n < 0 ? Text{} : Text{u"+"};
+  text += IntText(n);
+  return text;
+}
 
 int ValueAt(TextView term, char16_t x, int value) {
   return TextInt(EvaluateTermText(SubstituteLetter(term, x, value), x, value)).value_or(0);

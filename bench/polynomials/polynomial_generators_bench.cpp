@@ -1,0 +1,43 @@
+// One polynomial item per iteration, for each generator (items 1 … 5 in turn). The counter
+// "longest_redraw" is the most draws one redraw loop needed during the run.
+
+#include <benchmark/benchmark.h>
+
+#include "shell/random.h"
+#include "topics/polynomials/polynomial_generators.h"
+#include "topics/polynomials/polynomial_record.h"
+#include "topics/polynomials/polynomial_writing.h"
+
+namespace {
+
+void GenerateItems(benchmark::State& state, void (*generator)(int)) {
+  kalkora::SetRandomSeed(20261209);
+  kalkora::polynomials::LongestRedraw = 0;
+  int item = 1;
+  for (auto _ : state) {
+    generator(item);
+    benchmark::DoNotOptimize(kalkora::polynomials::Polynom[static_cast<std::size_t>(item)]);
+    item = item == 5 ? 1 : item + 1;
+  }
+  state.counters["longest_redraw"] = kalkora::polynomials::LongestRedraw;
+  kalkora::ClearFixedRandomSeed();
+}
+
+#define KALKORA_GENERATOR_BENCHMARK(generator)                                          \
+  void generator(benchmark::State& state) { GenerateItems(state, kalkora::generator); } \
+  BENCHMARK(generator)
+
+KALKORA_GENERATOR_BENCHMARK(PolynomMonom1);
+KALKORA_GENERATOR_BENCHMARK(PolynomMonom2);
+KALKORA_GENERATOR_BENCHMARK(PolynomMonom3);
+KALKORA_GENERATOR_BENCHMARK(PolynomPolynom1);
+KALKORA_GENERATOR_BENCHMARK(PolynomPolynom2);
+KALKORA_GENERATOR_BENCHMARK(PolynomPolynom3);
+KALKORA_GENERATOR_BENCHMARK(Binome1);
+KALKORA_GENERATOR_BENCHMARK(Binome2);
+KALKORA_GENERATOR_BENCHMARK(Binome3);
+KALKORA_GENERATOR_BENCHMARK(Herausheben1);
+KALKORA_GENERATOR_BENCHMARK(Herausheben2);
+KALKORA_GENERATOR_BENCHMARK(Herausheben3);
+
+}  // namespace
