@@ -227,13 +227,14 @@ void ExerciseWindow::edtExit(int item) {
     case practice::Verdict::WrongSecond: r.second->setPixmap(CrossPicture()); break;
   }
   showMessage(message.text, message.colour);
-  updateCounterLabels(true);
 
   if (!practice::IsFinal(verdict)) {
-    // The learner corrects the answer in the same field.
+    // The learner corrects the answer in the same field; only the attempts change.
+    lblAktVersuche_->setText(QString::number(practice::AktVersuche));
     QTimer::singleShot(0, r.field, [field = r.field] { field->setFocus(Qt::OtherFocusReason); });
     return;
   }
+  updateCounterLabels(true);
   r.field->hide();
   if (emptyFieldCount() == 0) {
     btnWeiter_->setVisible(practice::Durchgang < practice::Durchgaenge);

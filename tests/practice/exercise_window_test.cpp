@@ -116,6 +116,7 @@ TEST_F(ExerciseWindowTest, WrongThenRight) {
   EXPECT_TRUE(window->answerField(2)->hasFocus());
   EXPECT_TRUE(samePicture(face(2), FacePicture(Face::Red)));
   EXPECT_EQ(label("lblAktVersuche"), "1");
+  EXPECT_EQ(label("lblAktPunkte"), "0");  // a first wrong answer shows only the attempts
   EXPECT_TRUE(label("lblAnzeige").startsWith("Deine Eingabe ist leider falsch!"));
   // Changing the text brings the instruction back.
   QTest::keyClick(window->answerField(2), Qt::Key_Backspace);
