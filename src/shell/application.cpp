@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "drawing/fonts.h"
 #include "shell/main_window.h"
 #include "shell/window_set.h"
 
@@ -11,6 +12,9 @@ void PrepareApplication(QApplication& app) {
   // The main window ends the program when it closes; while a child window is open the main
   // window is hidden, and closing that child must not end it.
   app.setQuitOnLastWindowClosed(false);
+  // "Arial" and the Symbol glyphs come from the program's own resources, so every text has the
+  // same widths on every machine.
+  LoadProgramFonts();
 }
 
 TfrmKalkora& StartKalkora() {
