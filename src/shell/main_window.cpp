@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPainter>
 
 #include "practice/evaluation_window.h"
 #include "reference/concept_window.h"
@@ -9,6 +10,7 @@
 #include "shell/palette.h"
 #include "shell/screen.h"
 #include "shell/selection.h"
+#include "shell/title_page.h"
 #include "shell/window_set.h"
 #include "topics/fractions/fraction_examples_window.h"
 #include "topics/fractions/fraction_exercise_window.h"
@@ -36,7 +38,20 @@ TfrmKalkora::TfrmKalkora()
   font.setPointSize(8);
   setFont(font);
   buildMenu();
+
+  const auto* titlePage = new TitlePage(clientArea());
+  pntText = titlePage->pntText();
+  imgTerm = titlePage->imgTerm();
+  lblVersion = titlePage->lblVersion();
 }
+
+void TfrmKalkora::paintEvent(QPaintEvent*) {
+  QPainter canvas(this);
+  canvas.translate(clientArea()->pos());
+  FormPaint(canvas);
+}
+
+void TfrmKalkora::FormPaint(QPainter& canvas) { DrawTitleStripes(canvas, size()); }
 
 QMenu* TfrmKalkora::addSubmenu(QWidget* parent, const QString& name, const QString& caption) {
   QMenu* submenu = nullptr;

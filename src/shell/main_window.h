@@ -2,9 +2,12 @@
 // frmKalkora, the main window: the title page under the menu tree from which every other
 // window is opened.
 
+#include <QLabel>
 #include <QMenu>
 
 #include "shell/kalkora_window.h"
+
+class QPainter;
 
 namespace kalkora {
 
@@ -18,8 +21,18 @@ class TfrmKalkora : public KalkoraWindow {
   // palette and clears the selection values that tell two-mode windows apart.
   void FormActivate() override;
 
+  // The title page (title_page.h): the paint box of the title texts, the sample-terms picture
+  // and the version line.
+  QWidget* pntText = nullptr;
+  QLabel* imgTerm = nullptr;
+  QLabel* lblVersion = nullptr;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+  // Paints the window's own canvas (client coordinates): the stripes of the title page.
+  void FormPaint(QPainter& canvas);
 
  private:
   void buildMenu();
