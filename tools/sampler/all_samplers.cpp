@@ -8,6 +8,7 @@ SamplerList AllSamplers() {
   AddTermsSamplers(samplers);
   AddPolynomialsSamplers(samplers);
   AddPowersSamplers(samplers);
+  AddFractionsSamplers(samplers);
   return samplers;
 }
 

@@ -22,5 +22,6 @@ SamplerList AllSamplers();
 void AddTermsSamplers(SamplerList& samplers);
 void AddPolynomialsSamplers(SamplerList& samplers);
 void AddPowersSamplers(SamplerList& samplers);
+void AddFractionsSamplers(SamplerList& samplers);
 
 }  // namespace kalkora::sampler

@@ -1,0 +1,123 @@
+// The fraction generators: every field of the TBruchM record.
+
+#include <string>
+
+#include "json_line.h"
+#include "samplers.h"
+#include "topics/fractions/cancelling_generator.h"
+#include "topics/fractions/domain_generator.h"
+#include "topics/fractions/fraction_record.h"
+#include "topics/fractions/lcm_generator.h"
+#include "topics/fractions/like_denominators_generator.h"
+#include "topics/fractions/multiply_divide_generators.h"
+#include "topics/fractions/term_division_generator.h"
+
+namespace kalkora::sampler {
+namespace {
+
+Text Letter(char16_t ch) { return Text(1, ch); }
+
+// A 1-based array as a JSON object with the indices as keys.
+template <typename Array>
+std::string Indexed(const Array& values) {
+  JsonLine line;
+  for (std::size_t i = 1; i <= values.size(); ++i) line.add(std::to_string(i), values[i]);
+  return line.str();
+}
+
+std::string UngleichJson(const TUngleich& u) {
+  return JsonLine()
+      .addRaw("Nenner", Indexed(u.Nenner))
+      .addRaw("Zerlegung", Indexed(u.Zerlegung))
+      .addRaw("Zaehler", Indexed(u.Zaehler))
+      .addRaw("NeuZaehler", Indexed(u.NeuZaehler))
+      .addRaw("ErwZaehler", Indexed(u.ErwZaehler))
+      .addRaw("NennerText", Indexed(u.NennerText))
+      .addRaw("Faktor", Indexed(u.Faktor))
+      .addRaw("Zahl", Indexed(u.Zahl))
+      .add("Zeichen1", Letter(u.Zeichen1))
+      .add("Zeichen2", Letter(u.Zeichen2))
+      .add("HNZeile", u.HNZeile)
+      .add("HN", u.HN)
+      .add("Ergebnis", u.Ergebnis)
+      .add("GekZaehler", u.GekZaehler)
+      .add("GekNenner", u.GekNenner)
+      .addRaw("Weitere", Indexed(u.Weitere))
+      .str();
+}
+
+std::string TermDivJson(const TTermDiv& t) {
+  JsonLine lines;
+  for (std::size_t j = 1; j <= t.Zeilen.size(); ++j) {
+    lines.addRaw(std::to_string(j), Indexed(t.Zeilen[j]));
+  }
+  return JsonLine()
+      .addRaw("Koeff", Indexed(t.Koeff))
+      .addRaw("Dividend", Indexed(t.Dividend))
+      .addRaw("Divisor", Indexed(t.Divisor))
+      .addRaw("Quotient", Indexed(t.Quotient))
+      .addRaw("Zeilen", lines.str())
+      .add("AnzQuotient", t.AnzQuotient)
+      .add("AnzDivisor", t.AnzDivisor)
+      .add("RestArt", t.RestArt)
+      .add("Rest", t.Rest)
+      .str();
+}
+
+std::string FractionRecordJson(int item) {
+  const TBruchM& record = fractions::Bruch[static_cast<std::size_t>(item)];
+  JsonLine line;
+  for (std::size_t slot = 0; slot <= TextSlots::kLast; ++slot) {
+    line.add("Text" + std::to_string(slot), record.Text[slot]);
+  }
+  line.add("Antwort", record.Antwort)
+      .add("Loesung", record.Loesung)
+      .add("Aktiv", record.Aktiv)
+      .add("Richtig", record.Richtig)
+      .add("Gezeigt", record.Gezeigt)
+      .add("Schalter", record.Schalter)
+      .addRaw("Kenn", Indexed(record.Kenn))
+      .addRaw("SchrittRichtig", Indexed(record.SchrittRichtig))
+      .addRaw("SchrittGezeigt", Indexed(record.SchrittGezeigt))
+      .add("Variante", record.Variante)
+      .add("Anzahl", record.Anzahl)
+      .addRaw("Werte", Indexed(record.Werte))
+      .add("Feldbreite", record.Feldbreite)
+      .add("Links", static_cast<double>(record.Links))
+      .add("Rechts", static_cast<double>(record.Rechts))
+      .add("Zehntel", static_cast<double>(record.Zehntel))
+      .add("Bruchbreite", static_cast<double>(record.Bruchbreite))
+      .add("Var1", Letter(record.Var1))
+      .add("Var2", Letter(record.Var2))
+      .add("Var3", Letter(record.Var3))
+      .add("Var4", Letter(record.Var4))
+      .add("Op1", Letter(record.Op1))
+      .add("Op2", Letter(record.Op2))
+      .addRaw("Daten", Indexed(record.Daten))
+      .addRaw("Ungleich", UngleichJson(record.Ungleich))
+      .addRaw("TermDiv", TermDivJson(record.TermDiv));
+  return line.str();
+}
+
+void Add(SamplerList& samplers, const char* name, void (*generator)(int)) {
+  samplers.push_back(Sampler{name, [generator](int item) {
+                               generator(item);
+                               return FractionRecordJson(item);
+                             }});
+}
+
+}  // namespace
+
+void AddFractionsSamplers(SamplerList& samplers) {
+  using namespace fractions;
+  Add(samplers, "DefmengeU", DefmengeU);
+  Add(samplers, "KuerzenU", KuerzenU);
+  Add(samplers, "KgvU", KgvU);
+  Add(samplers, "AddSubGleichU", AddSubGleichU);
+  Add(samplers, "MultDivU1", MultDivU1);
+  Add(samplers, "MultDivU2", MultDivU2);
+  Add(samplers, "MultDivU3", MultDivU3);
+  Add(samplers, "TermDivU1", TermDivU1);
+}
+
+}  // namespace kalkora::sampler
