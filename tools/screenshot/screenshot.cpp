@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QMenuBar>
 #include <cstdio>
 
@@ -46,6 +47,8 @@ int main(int argc, char* argv[]) {
   const QString filter = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
   kalkora::PrepareApplication(app);
+  // The pictures show the German texts with the German decimal comma on every machine.
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   kalkora::SetRandomSeed(2026);
   kalkora::TfrmKalkora& main = kalkora::StartKalkora();
   settle();
@@ -72,12 +75,18 @@ int main(int argc, char* argv[]) {
     }
     if (shot.prepare) shot.prepare(*window);
     settle();
+    QWidget* pictured = shot.picture ? shot.picture(*window) : window;
+    settle();
     const QString path = folder.filePath(shot.file + ".png");
-    if (!window->grab().save(path)) {
+    if (!pictured || !pictured->grab().save(path)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       ++failures;
     } else {
       std::printf("%s\n", qPrintable(path));
+    }
+    if (pictured && pictured != window) {
+      pictured->close();
+      settle();
     }
     if (window != &main) {
       window->close();

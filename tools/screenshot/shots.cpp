@@ -1,5 +1,7 @@
 #include "shots.h"
 
+#include "substitution_shots.h"
+
 namespace kalkora::screenshot {
 
 std::vector<Shot> AllShots() {
@@ -12,6 +14,12 @@ std::vector<Shot> AllShots() {
       {"addsub-muster", "menAddSubbM", {}},
       {"polynome-muster-1", "menPolyMonM", {}},
       {"einsetzen-stufe1", "menStufe1E", {}},
+      {"einsetzen-stufe1-antworten", "menStufe1E", AnswerSubstitutionItemsInEveryState},
+      {"einsetzen-stufe2", "menStufe2E", {}},
+      {"einsetzen-stufe2-antworten", "menStufe2E", AnswerSubstitutionItemsInEveryState},
+      {"einsetzen-stufe3", "menStufe3E", {}},
+      {"einsetzen-stufe3-antworten", "menStufe3E", AnswerSubstitutionItemsInEveryState},
+      {"einsetzen-auswertung", "menStufe1E", {}, PlaySubstitutionRunToEvaluation},
       {"addsub-stufe1", "menStufe1AS", {}},
       {"polynome-stufe1", "menStufe1Mon", {}},
       {"ergaenzen-stufe1", "menStufe1Erg", {}},

@@ -14,6 +14,9 @@ struct Shot {
   QString menuItem;  // object name of the main-window menu item; empty: the main window itself
   // Runs after the window has opened (type answers, press buttons, …); may be empty.
   std::function<void(QWidget& window)> prepare;
+  // The widget to save when it is not the window itself (a window the moves opened, which is
+  // closed after the picture); may be empty.
+  std::function<QWidget*(QWidget& window)> picture = {};
 };
 
 std::vector<Shot> AllShots();

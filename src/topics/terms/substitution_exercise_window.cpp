@@ -1,22 +1,128 @@
 #include "topics/terms/substitution_exercise_window.h"
 
+#include <QPainter>
+
+#include "drawing/markup.h"
+#include "drawing/page.h"
+#include "practice/practice_run.h"
 #include "shell/captions.h"
 #include "shell/palette.h"
 #include "shell/selection.h"
+#include "shell/text_conversion.h"
+#include "topics/terms/substitution_generators.h"
+#include "topics/terms/substitution_texts.h"
+#include "topics/terms/term_record.h"
 
 namespace kalkora {
+namespace {
 
-TfrmEinsetzenU::TfrmEinsetzenU()
-    : KalkoraWindow(
-          WindowDesign{QStringLiteral("frmEinsetzenU"), QStringLiteral(""), QSize(1016, 722)}) {
-  addCloseMenuItem();
+using terms_topic::EinsetzenTerme;
+
+// The page of the paint box: 10 pixels per unit, origin at pixel (500, 300), y upwards.
+constexpr float kPageLeft = -50, kPageRight = 50, kPageBottom = -30, kPageTop = 30;
+constexpr int kPagePixelsWide = 1000, kPagePixelsHigh = 600;
+const Page& ExercisePage() {
+  static const Page page =
+      MakePage(kPageLeft, kPageRight, kPageBottom, kPageTop, kPagePixelsWide, kPagePixelsHigh);
+  return page;
 }
 
-void TfrmEinsetzenU::FormActivate() {
-  KalkoraWindow::FormActivate();
-  setBackground(palette::palCream);
-  setWindowTitle(QStringLiteral("Übungsbeispiele: Werte einsetzen") +
-                 LevelSuffix(selection::selSubstLevel));
+constexpr double kTaskX = -35;
+constexpr int kTextSize = 18;  // points, bold
+
+// Where the answer prefix starts (page x).
+double PrefixX(int level) {
+  switch (level) {
+    case 2: return 5;
+    case 3: return 8;
+    default: return 9;
+  }
+}
+
+// Item i stands on the row y = 30 − 10·i, level with its answer field.
+double RowY(int item) { return 30.0 - 10.0 * item; }
+
+TTerm& Item(int item) { return EinsetzenTerme[static_cast<std::size_t>(item)]; }
+
+}  // namespace
+
+TfrmEinsetzenU::TfrmEinsetzenU()
+    : ExerciseWindow(
+          WindowDesign{QStringLiteral("frmEinsetzenU"), QStringLiteral(""), QSize(1016, 722)},
+          Layout{}) {}
+
+int TfrmEinsetzenU::Level() {
+  const int level = selection::selSubstLevel;
+  return level >= 1 && level <= 3 ? level : 1;
+}
+
+QString TfrmEinsetzenU::caption() const {
+  return QStringLiteral("Übungsbeispiele: Werte einsetzen") + LevelSuffix(Level());
+}
+
+Text TfrmEinsetzenU::instruction() const {
+  return Level() == 3 ? practice::InstructionTerms() : practice::InstructionNumbers();
+}
+
+void TfrmEinsetzenU::generateItem(int item) { terms_topic::EinsetzenStufe(Level(), item); }
+
+ItemFlags& TfrmEinsetzenU::flags(int item) { return Item(item); }
+
+Text TfrmEinsetzenU::expectedAnswer(int item) const { return Item(item).Antwort; }
+
+Text TfrmEinsetzenU::solutionText(int item) const { return Item(item).Loesung; }
+
+KeyFilter TfrmEinsetzenU::keyFilter(int item) const {
+  if (Level() != 3) return KeyFilter::Numbers();
+  return KeyFilter::Terms(QString(QChar(Item(item).Var1)));
+}
+
+int TfrmEinsetzenU::fieldWidth(int item) const { return Item(item).Feldbreite + 20; }
+
+void TfrmEinsetzenU::itemsPrepared() {
+  const int level = Level();
+  for (int i = 1; i <= itemCount(); ++i) {
+    TTerm& item = Item(i);
+    item.Praefixbreite =
+        MarkupWidth(terms_topic::SubstitutionAnswerPrefix(item, level), kTextSize, true);
+    // The field starts 10 pixels after the end of the measured prefix.
+    const QPoint prefixEnd =
+        PageToPixel(ExercisePage(), PrefixX(level) + item.Praefixbreite / 10.0, RowY(i));
+    placeField(i, prefixEnd.x() + 10);
+  }
+}
+
+void TfrmEinsetzenU::pntUebPaint(QPainter& painter) {
+  SetPage(kPageLeft, kPageRight, kPageBottom, kPageTop, kPagePixelsWide, kPagePixelsHigh);
+  for (int i = 1; i <= itemCount(); ++i) {
+    if (Item(i).Aktiv) drawItem(painter, i);
+  }
+}
+
+void TfrmEinsetzenU::drawItem(QPainter& painter, int i) const {
+  const int level = Level();
+  const TTerm& item = Item(i);
+  const double y = RowY(i);
+  const double prefixX = PrefixX(level);
+  DrawMarkupLeft(painter, kTaskX, y, terms_topic::SubstitutionTaskText(item, level), kTextSize,
+                 true, palette::MarkupColours);
+
+  const QColor black(Qt::black);
+  if (item.Richtig || item.Gezeigt) {
+    // The answer after the prefix: the solution in violet, or the learner's wrong text in rose.
+    Text answer = terms_topic::SubstitutionAnswerPrefix(item, level);
+    answer += u'#';
+    answer += item.Richtig ? item.Loesung : ToText(typedText(i));
+    answer += u'#';
+    DrawTwoColour(painter, prefixX, y, answer, kTextSize, true, black,
+                  item.Richtig ? palette::palViolet : palette::palRose);
+  } else if (level == 3) {
+    DrawTwoColour(painter, prefixX, y, terms_topic::SubstitutionOpenPrefix(item, level), kTextSize,
+                  true, black, black);
+  } else {
+    DrawMarkupLeft(painter, prefixX, y, terms_topic::SubstitutionOpenPrefix(item, level), kTextSize,
+                   true, palette::MarkupColours);
+  }
 }
 
 }  // namespace kalkora

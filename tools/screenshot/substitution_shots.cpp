@@ -1,0 +1,94 @@
+#include "substitution_shots.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "practice/evaluation_window.h"
+#include "shell/shared_functions.h"
+#include "shell/text_conversion.h"
+#include "shell/window_set.h"
+#include "terms/term_forms.h"
+#include "topics/terms/substitution_exercise_window.h"
+#include "topics/terms/term_record.h"
+
+namespace kalkora::screenshot {
+namespace {
+
+void Settle() {
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+const TTerm& Item(int i) { return terms_topic::EinsetzenTerme[static_cast<std::size_t>(i)]; }
+
+// Types into the field of item i and presses Enter, which moves on and so judges the field.
+void Answer(ExerciseWindow& window, int i, const Text& text) {
+  AnswerField* field = window.answerField(i);
+  field->setFocus(Qt::OtherFocusReason);
+  Settle();
+  field->setText(ToQString(text));
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(field, &enter);
+  Settle();
+}
+
+// A wrong answer a learner might give: the value off by `offset`, or the term with its first
+// digit off by `offset`.
+Text WrongAnswer(int i, int offset) {
+  const TTerm& item = Item(i);
+  if (TfrmEinsetzenU::Level() != 3) return ToDisplayForm(IntText(item.ErgebnisWert + offset));
+  Text wrong = item.Antwort;
+  for (char16_t& c : wrong) {
+    if (c >= u'1' && c <= u'9') {
+      c = static_cast<char16_t>(u'1' + (c - u'1' + offset) % 9);
+      break;
+    }
+  }
+  return wrong;
+}
+
+ExerciseWindow& Activated(QWidget& window) {
+  QApplication::setActiveWindow(&window);
+  Settle();
+  return static_cast<ExerciseWindow&>(window);
+}
+
+}  // namespace
+
+void AnswerSubstitutionItemsInEveryState(QWidget& shown) {
+  ExerciseWindow& window = Activated(shown);
+  Answer(window, 1, Item(1).Antwort);
+  Answer(window, 2, WrongAnswer(2, 1));
+  Answer(window, 2, Item(2).Antwort);
+  Answer(window, 3, WrongAnswer(3, 1));
+  Answer(window, 3, WrongAnswer(3, 2));
+  Answer(window, 4, WrongAnswer(4, 1));
+}
+
+QWidget* PlaySubstitutionRunToEvaluation(QWidget& shown) {
+  ExerciseWindow& window = Activated(shown);
+  for (int pass = 1; pass <= 3; ++pass) {
+    const int firstWrong = 6 - (pass - 1);  // none, item 5, items 4 and 5
+    for (int i = 1; i <= 5; ++i) {
+      if (i < firstWrong) {
+        Answer(window, i, Item(i).Antwort);
+      } else {
+        Answer(window, i, WrongAnswer(i, 1));
+        Answer(window, i, WrongAnswer(i, 2));
+      }
+    }
+    if (pass < 3) {
+      window.findChild<QPushButton*>("btnWeiter")->click();
+      Settle();
+    }
+  }
+  TfrmAuswertung& evaluation = *Windows().frmAuswertung;
+  TfrmAuswertung::SetStepIntervalForTesting(0);
+  window.findChild<QPushButton*>("btnAuswertung")->click();
+  while (evaluation.countUpRunning()) QApplication::processEvents();
+  TfrmAuswertung::SetStepIntervalForTesting(100);
+  Settle();
+  return &evaluation;
+}
+
+}  // namespace kalkora::screenshot
