@@ -1,30 +1,158 @@
 #include "topics/polynomials/polynomial_exercise_window.h"
 
-#include <QStringList>
+#include <QPainter>
+
+#include "drawing/markup.h"
+#include "drawing/page.h"
 
 #include "shell/captions.h"
 #include "shell/palette.h"
 #include "shell/selection.h"
+#include "shell/text_conversion.h"
+#include "terms/term_exponents.h"
+#include "topics/polynomials/polynomial_exercise_texts.h"
+#include "topics/polynomials/polynomial_items.h"
+#include "topics/polynomials/polynomial_record.h"
 
 namespace kalkora {
+namespace {
+
+using polynomials::Polynom;
+
+TPolynom& Item(int item) { return Polynom[static_cast<std::size_t>(item)]; }
+
+// The page of the paint box: 10 pixels per unit, origin at pixel (500, 300), y upwards.
+constexpr float kPageLeft = -50, kPageRight = 50, kPageBottom = -30, kPageTop = 30;
+constexpr int kPagePixelsWide = 1000, kPagePixelsHigh = 600;
+const Page& ExercisePage() {
+  static const Page page =
+      MakePage(kPageLeft, kPageRight, kPageBottom, kPageTop, kPagePixelsWide, kPagePixelsHigh);
+  return page;
+}
+
+constexpr int kTextSize = 18;  // points, bold
+
+// Item i stands on the row y = 30 − 10·i, level with its answer field.
+double RowY(int item) { return 30.0 - 10.0 * item; }
+
+QFont ArialBold(int pixels) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixels);
+  font.setBold(true);
+  return font;
+}
+
+}  // namespace
 
 TfrmPolynomeU::TfrmPolynomeU()
-    : KalkoraWindow(
-          WindowDesign{QStringLiteral("frmPolynomeU"), QStringLiteral(""), QSize(1016, 722)}) {
-  addCloseMenuItem();
+    : ExerciseWindow(
+          WindowDesign{QStringLiteral("frmPolynomeU"), QStringLiteral(""), QSize(1016, 722)}, [] {
+            Layout layout;  // the answer fields are designed at x 500
+            layout.fieldLeft = 500;
+            return layout;
+          }()) {
+  lblZusatz_ = new QLabel(clientArea());
+  lblZusatz_->setObjectName("lblZusatz");
+  lblZusatz_->setGeometry(10, 586, 1000, 65);
+  lblZusatz_->setAlignment(Qt::AlignCenter);
+  lblZusatz_->setWordWrap(true);
+  lblZusatz_->setFont(ArialBold(21));
+  lblZusatz_->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+int TfrmPolynomeU::Kind() {
+  const int kind = selection::selPolyExercise;
+  return kind == 1 || kind == 2 || kind == 3 || kind == 5 ? kind : 1;
+}
+
+int TfrmPolynomeU::Level() {
+  const int level = selection::selLevel;
+  return level >= 1 && level <= 3 ? level : 1;
 }
 
 void TfrmPolynomeU::FormActivate() {
-  KalkoraWindow::FormActivate();
-  setBackground(palette::palCream);
-  static const QStringList kinds{QStringLiteral("Polynom·Monom"), QStringLiteral("Polynom·Polynom"),
-                                 QStringLiteral("Formeln für Binome"), QString(),
-                                 QStringLiteral("Herausheben")};
-  const int kind = selection::selPolyExercise;
-  if (kind >= 1 && kind <= kinds.size() && !kinds[kind - 1].isEmpty()) {
-    setWindowTitle(QStringLiteral("Übungsbeispiele: Polynome – ") + kinds[kind - 1] +
-                   LevelSuffix(selection::selLevel));
+  lblZusatz_->clear();
+  QPalette colours = lblZusatz_->palette();
+  colours.setColor(QPalette::WindowText, palette::palPurple);
+  lblZusatz_->setPalette(colours);
+  ExerciseWindow::FormActivate();
+  showHint();
+}
+
+void TfrmPolynomeU::showHint() {
+  const QString hint = ToQString(polynomial_exercise::Hint(Kind(), Level()));
+  if (lblZusatz_->text() != hint) lblZusatz_->setText(hint);
+}
+
+QString TfrmPolynomeU::caption() const {
+  return QStringLiteral("Übungsbeispiele: Polynome – ") +
+         ToQString(polynomial_exercise::KindName(Kind())) + LevelSuffix(Level());
+}
+
+Text TfrmPolynomeU::instruction() const { return polynomial_exercise::Instruction(); }
+
+void TfrmPolynomeU::generateItem(int item) {
+  const PolynomGenerator generator = PolynomGeneratorFor(Kind(), Level());
+  if (generator != nullptr) generator(item);
+}
+
+ItemFlags& TfrmPolynomeU::flags(int item) { return Item(item); }
+
+bool TfrmPolynomeU::isRight(int item, const Text& typed) const {
+  return typed == expectedAnswer(item);
+}
+
+Text TfrmPolynomeU::expectedAnswer(int item) const {
+  return JoinExponentDigits(Item(item).Antwort);
+}
+
+Text TfrmPolynomeU::solutionText(int item) const { return JoinExponentDigits(Item(item).Loesung); }
+
+KeyFilter TfrmPolynomeU::keyFilter(int item) const {
+  return KeyFilter::Terms(ToQString(PolynomAnswerLetters(Kind(), Level(), Item(item))))
+      .with(QStringLiteral("^"));
+}
+
+int TfrmPolynomeU::fieldWidth(int item) const { return Item(item).Feldbreite + 20; }
+
+void TfrmPolynomeU::itemsPrepared() {
+  const int kind = Kind();
+  const double prefixX = polynomial_exercise::PrefixX(kind, Level());
+  for (int i = 1; i <= itemCount(); ++i) {
+    TPolynom& item = Item(i);
+    item.Feldbreite = MarkupWidthCaret(item.Antwort, kTextSize, true);
+    item.Praefixbreite =
+        MarkupWidth(polynomial_exercise::AnswerPrefix(kind, item), kTextSize, true);
+    // The field starts 20 pixels right of the end of the prefix (10 of them are the paint
+    // box's own offset in the window).
+    const QPoint prefixEnd =
+        PageToPixel(ExercisePage(), prefixX + item.Praefixbreite / 10.0, RowY(i));
+    placeField(i, prefixEnd.x() + 10);
   }
+}
+
+void TfrmPolynomeU::pntUebPaint(QPainter& painter) {
+  showHint();
+  SetPage(kPageLeft, kPageRight, kPageBottom, kPageTop, kPagePixelsWide, kPagePixelsHigh);
+  for (int i = 1; i <= itemCount(); ++i) {
+    if (Item(i).Aktiv) drawItem(painter, i);
+  }
+}
+
+void TfrmPolynomeU::drawItem(QPainter& painter, int i) const {
+  const int kind = Kind();
+  const TPolynom& item = Item(i);
+  const double x = polynomial_exercise::PrefixX(kind, Level());
+  const double y = RowY(i);
+  const QColor black(Qt::black);
+  if (!item.Richtig && !item.Gezeigt) {
+    DrawTwoColour(painter, x, y, polynomial_exercise::AnswerPrefix(kind, item), kTextSize, true,
+                  black, black);
+    return;
+  }
+  DrawTwoColour(painter, x, y,
+                polynomial_exercise::AnsweredLine(kind, item, ToText(typedText(i))), kTextSize,
+                true, black, item.Richtig ? palette::palViolet : palette::palRose);
 }
 
 }  // namespace kalkora

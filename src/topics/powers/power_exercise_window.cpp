@@ -1,27 +1,117 @@
 #include "topics/powers/power_exercise_window.h"
 
-#include "shell/captions.h"
+#include <QPainter>
+
+#include "drawing/markup.h"
+#include "drawing/page.h"
 #include "shell/palette.h"
-#include "shell/selection.h"
+#include "shell/text_conversion.h"
+#include "terms/term_exponents.h"
+#include "topics/powers/power_record.h"
 
 namespace kalkora {
+namespace {
 
-TfrmPotenzenU::TfrmPotenzenU()
-    : KalkoraWindow(WindowDesign{QStringLiteral("frmPotenzenU"),
-                                 QStringLiteral("Übungsbeispiele: Potenzen"), QSize(1016, 722)}) {
-  addCloseMenuItem();
+using powers::Potenzen;
+
+// The page of the paint box: 10 pixels per unit, origin at pixel (500, 300), y upwards.
+constexpr float kPageLeft = -50, kPageRight = 50, kPageBottom = -30, kPageTop = 30;
+constexpr int kPagePixelsWide = 1000, kPagePixelsHigh = 600;
+const Page& ExercisePage() {
+  static const Page page =
+      MakePage(kPageLeft, kPageRight, kPageBottom, kPageTop, kPagePixelsWide, kPagePixelsHigh);
+  return page;
 }
 
+constexpr int kTextSize = 18;  // points, bold
+constexpr int kHintSize = 16;
+constexpr double kHintY = -28;
+
+// Item i stands on the row y = 30 − 10·i, level with its answer field.
+double RowY(int item) { return 30.0 - 10.0 * item; }
+
+TPotenz& Item(int item) { return Potenzen[static_cast<std::size_t>(item)]; }
+
+// The task with " = ": what stands before the answer field.
+Text AnswerPrefix(const TPotenz& item) { return Text(item.Text[4]).append(u" = "); }
+
+}  // namespace
+
+TfrmPotenzenU::TfrmPotenzenU()
+    : ExerciseWindow(WindowDesign{QStringLiteral("frmPotenzenU"),
+                                  QStringLiteral("Übungsbeispiele: Potenzen"), QSize(1016, 722)},
+                     Layout{}) {}
+
 void TfrmPotenzenU::FormActivate() {
-  KalkoraWindow::FormActivate();
-  setBackground(palette::palCream);
-  if (selection::selPowerMultLevel != 0) {
-    setWindowTitle(QStringLiteral("Übungsbeispiele Potenzen – Multiplizieren") +
-                   LevelSuffix(selection::selPowerMultLevel));
-  } else if (selection::selPowerAddSubLevel != 0) {
-    setWindowTitle(QStringLiteral("Übungsbeispiele Potenzen – Addieren und Subtrahieren") +
-                   LevelSuffix(selection::selPowerAddSubLevel));
+  exercise_ = powers::SelectedPowerExercise();
+  ExerciseWindow::FormActivate();
+}
+
+QString TfrmPotenzenU::caption() const {
+  return ToQString(powers::PowerExerciseCaption(exercise_));
+}
+
+Text TfrmPotenzenU::instruction() const { return powers::PowerExerciseInstruction(exercise_); }
+
+void TfrmPotenzenU::generateItem(int item) { powers::PowerExerciseGenerator(exercise_)(item); }
+
+ItemFlags& TfrmPotenzenU::flags(int item) { return Item(item); }
+
+Text TfrmPotenzenU::expectedAnswer(int item) const {
+  return JoinExponentDigits(Item(item).Antwort());
+}
+
+Text TfrmPotenzenU::solutionText(int item) const {
+  return JoinExponentDigits(Item(item).Loesung());
+}
+
+KeyFilter TfrmPotenzenU::keyFilter(int item) const {
+  QString letters;
+  for (const std::size_t i : {1u, 2u}) {
+    if (Item(item).Buchst[i] != u' ') letters.append(QChar(Item(item).Buchst[i]));
   }
+  return KeyFilter::Terms(letters).with(QStringLiteral("^"));
+}
+
+int TfrmPotenzenU::fieldWidth(int item) const { return Item(item).Feldbreite + 20; }
+
+void TfrmPotenzenU::itemsPrepared() {
+  const double rowX = powers::PowerExerciseRowX(exercise_);
+  for (int i = 1; i <= itemCount(); ++i) {
+    TPotenz& item = Item(i);
+    item.Feldbreite = MarkupWidthCaret(item.Antwort(), kTextSize, true);
+    item.Praefixbreite = MarkupTextWidth(AnswerPrefix(item), kTextSize, true);
+    // The field starts 20 pixels right of the end of the prefix (10 of them are the paint
+    // box's own offset in the window).
+    const QPoint prefixEnd = PageToPixel(ExercisePage(), rowX + item.Praefixbreite / 10.0, RowY(i));
+    placeField(i, prefixEnd.x() + 10);
+  }
+}
+
+void TfrmPotenzenU::pntUebPaint(QPainter& painter) {
+  SetPage(kPageLeft, kPageRight, kPageBottom, kPageTop, kPagePixelsWide, kPagePixelsHigh);
+  DrawMarkupCentred(painter, 0, kHintY, powers::PowerExerciseHint(exercise_), kHintSize, true,
+                    palette::MarkupColours);
+  for (int i = 1; i <= itemCount(); ++i) {
+    if (Item(i).Aktiv) drawItem(painter, i);
+  }
+}
+
+void TfrmPotenzenU::drawItem(QPainter& painter, int i) const {
+  const TPotenz& item = Item(i);
+  const double x = powers::PowerExerciseRowX(exercise_);
+  const double y = RowY(i);
+  if (!item.Richtig && !item.Gezeigt) {
+    DrawMarkupLeft(painter, x, y, AnswerPrefix(item), kTextSize, true, palette::MarkupColours);
+    return;
+  }
+  // The whole equation: the solution in violet, or the learner's last answer in rose.
+  Text line = AnswerPrefix(item);
+  line += u'#';
+  line += item.Richtig ? item.Loesung() : ToText(typedText(i));
+  line += u'#';
+  DrawTwoColour(painter, x, y, line, kTextSize, true, QColor(Qt::black),
+                item.Richtig ? palette::palViolet : palette::palRose);
 }
 
 }  // namespace kalkora
