@@ -52,7 +52,9 @@ TEST_P(DenominatorTable, DrawsTheRulesOfItsRows) {
   for (const double y : c.rowRules) {
     EXPECT_TRUE(inkAt(image, -30, y)) << y;
     EXPECT_TRUE(inkAt(image, 40, y)) << y;
-    if (y != c.bottom) EXPECT_FALSE(inkAt(image, 10, y)) << y;
+    if (y != c.bottom) {
+      EXPECT_FALSE(inkAt(image, 10, y)) << y;
+    }
   }
   // The middle column is closed at the bottom; the borders end there.
   EXPECT_TRUE(inkAt(image, 10, c.bottom));
@@ -63,7 +65,9 @@ TEST_P(DenominatorTable, DrawsTheRulesOfItsRows) {
   }
   // Nothing between the rules of the outer columns: rows have no rules in between.
   const double firstRow = yTop - h - 0.75 * h;
-  if (c.rows >= 2) EXPECT_FALSE(inkAt(image, -30, firstRow));
+  if (c.rows >= 2) {
+    EXPECT_FALSE(inkAt(image, -30, firstRow));
+  }
   // Below the table the page is empty.
   EXPECT_TRUE(InkBox(image, QRect(0, row(c.bottom) + 4, 1000, 700 - row(c.bottom) - 4)).isEmpty());
 }

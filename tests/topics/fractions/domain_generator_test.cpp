@@ -100,8 +100,12 @@ TEST(DefmengeU, ExcludedValuesAreExactlyTheZerosOfTheDenominator) {
 
     const std::vector<Text> parts = SplitAtComma(solution);
     ASSERT_EQ(parts.size(), item.Variante >= 18 ? 2u : 1u) << Utf8FromText(solution);
-    if (item.Variante >= 18 && item.Variante <= 23) EXPECT_EQ(parts[0], u"0");
-    if (item.Variante == 1) EXPECT_EQ(solution, u"0");
+    if (item.Variante >= 18 && item.Variante <= 23) {
+      EXPECT_EQ(parts[0], u"0");
+    }
+    if (item.Variante == 1) {
+      EXPECT_EQ(solution, u"0");
+    }
     if (item.Variante >= 18 && item.Variante <= 20) {
       EXPECT_TRUE(solution == u"0,–1" || solution == u"0,1") << Utf8FromText(solution);
     }
@@ -165,8 +169,12 @@ TEST(DefmengeU, RedrawConditionsHold) {
     }
     const int v = item.Variante;
     if (v <= 17) {
-      if (!numbers.empty()) EXPECT_EQ(std::gcd(a, numbers[0]), 1);
-      if (numbers.size() == 2) EXPECT_EQ(std::gcd(numbers[0], numbers[1]), 1);
+      if (!numbers.empty()) {
+        EXPECT_EQ(std::gcd(a, numbers[0]), 1);
+      }
+      if (numbers.size() == 2) {
+        EXPECT_EQ(std::gcd(numbers[0], numbers[1]), 1);
+      }
     } else {
       if (v == 20) {
         ASSERT_EQ(numbers.size(), 2u);
@@ -176,7 +184,9 @@ TEST(DefmengeU, RedrawConditionsHold) {
       }
       std::set<long long> all{a};
       all.insert(numbers.begin(), numbers.end());
-      if (v != 20) EXPECT_EQ(all.size(), numbers.size() + 1);
+      if (v != 20) {
+        EXPECT_EQ(all.size(), numbers.size() + 1);
+      }
     }
     // How many numbers each variant's denominator shows.
     static constexpr std::size_t kNumbersShown[26] = {0, 0, 1, 1, 2, 2, 1, 1, 2, 2, 0, 1, 1,

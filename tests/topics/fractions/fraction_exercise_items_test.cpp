@@ -30,7 +30,9 @@ TEST(PrepareExerciseItem, CallsTheEntryPointOfTheKindAndOpensTheItem) {
         case 5:
         case 6:
           EXPECT_EQ(item.Op1, u'·');
-          if (level == 2) EXPECT_EQ(item.Variante, 2);
+          if (level == 2) {
+            EXPECT_EQ(item.Variante, 2);
+          }
           break;
         case 7: EXPECT_EQ(item.Loesung.find(u'/'), Text::npos); break;
         default: EXPECT_NE(item.Loesung.find(u'/'), Text::npos); break;

@@ -131,7 +131,9 @@ TEST(KgvU, SolutionIsTheLeastCommonMultipleOfTheTerms) {
     EXPECT_EQ(solution.number, expected.number);
     EXPECT_EQ(solution.monomial, expected.monomial);
     EXPECT_EQ(solution.factors, expected.factors);
-    if (item.Variante == 7) EXPECT_EQ(solution.number, 12);
+    if (item.Variante == 7) {
+      EXPECT_EQ(solution.number, 12);
+    }
   });
   EXPECT_EQ(variants.size(), 9u);
 }

@@ -39,7 +39,9 @@ TEST(AddSubGleichU, ResultIsTheSumOfTheNumerators) {
     const std::set<char16_t> letters{item.Var1, item.Var2, item.Var3};
     EXPECT_EQ(letters.size(), 3u);
     EXPECT_TRUE(item.Op1 == u'+' || item.Op1 == u'–');
-    if (three) EXPECT_TRUE(item.Op2 == u'+' || item.Op2 == u'–');
+    if (three) {
+      EXPECT_TRUE(item.Op2 == u'+' || item.Op2 == u'–');
+    }
     EXPECT_EQ(item.Text[5], item.Text[6]);
     EXPECT_EQ(item.Text[5], item.Text[7]);
     test::ExpectDisplayForm(item.Text[5]);
@@ -111,7 +113,9 @@ TEST(AddSubGleichU, NumbersInTheirRangesAndCoprimeToTheDenominator) {
     ASSERT_GE(abc.size(), 2u);
     const long long a = abc[0];
     const long long b = abc[1];
-    if (denominator.size() >= 2) EXPECT_EQ(denominator[1], a);
+    if (denominator.size() >= 2) {
+      EXPECT_EQ(denominator[1], a);
+    }
     for (long long v : abc) EXPECT_TRUE(v >= 2 && v <= 11) << v;
     EXPECT_TRUE(n >= 2 && n <= 11);
     EXPECT_EQ(std::set<long long>(abc.begin(), abc.end()).size(), abc.size());

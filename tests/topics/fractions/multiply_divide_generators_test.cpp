@@ -82,8 +82,12 @@ TEST(MultDivU1, EveryVariantAndSchemeGivesTheCancelledProduct) {
     EXPECT_EQ(std::gcd(B, D), 1);
     const bool ad = std::gcd(A, D) != 1;
     const bool bc = std::gcd(B, C) != 1;
-    if (ad) EXPECT_NE(A, D);
-    if (bc) EXPECT_NE(B, C);
+    if (ad) {
+      EXPECT_NE(A, D);
+    }
+    if (bc) {
+      EXPECT_NE(B, C);
+    }
     schemes.insert((ad ? 2 : 0) + (bc ? 1 : 0));
     if (item.Variante == 3) {
       const int e1 = test::MustRead(item.Text[1]).degree(item.Var1);

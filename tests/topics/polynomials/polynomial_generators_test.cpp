@@ -227,10 +227,16 @@ TEST_P(PolynomialGeneratorTest, EveryItemKeepsTheRulesAndEqualsItsTask) {
         EXPECT_NE(letters[j], u'l');
         for (std::size_t k = j + 1; k < letters.size(); ++k) EXPECT_NE(letters[j], letters[k]);
       }
-      if (spec.ordered12) EXPECT_LT(item.Var1, item.Var2);
-      if (spec.ordered34) EXPECT_LT(item.Var3, item.Var4);
+      if (spec.ordered12) {
+        EXPECT_LT(item.Var1, item.Var2);
+      }
+      if (spec.ordered34) {
+        EXPECT_LT(item.Var3, item.Var4);
+      }
       for (char16_t c : item.Aufgabe + item.Loesung) {
-        if (IsLetter(c)) EXPECT_NE(letters.find(c), Text::npos) << "a letter not drawn";
+        if (IsLetter(c)) {
+          EXPECT_NE(letters.find(c), Text::npos) << "a letter not drawn";
+        }
       }
 
       // Numbers of the task in their range.
@@ -257,7 +263,9 @@ TEST_P(PolynomialGeneratorTest, EveryItemKeepsTheRulesAndEqualsItsTask) {
           previous = exponent;
         }
       }
-      if (spec.productForm) EXPECT_TRUE(IsProduct(item.Loesung)) << "not a product";
+      if (spec.productForm) {
+        EXPECT_TRUE(IsProduct(item.Loesung)) << "not a product";
+      }
       if (HasFailure()) return;
     }
   }

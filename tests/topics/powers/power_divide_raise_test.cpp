@@ -62,7 +62,9 @@ void ExpectDivisionItem(const TPotenz& r, Version version) {
   // The answers are typed: no "·", no leading coefficient 1, no markers.
   for (const Text* typed : {&r.Text[2], &r.Text[3]}) {
     EXPECT_FALSE(HasAnyOf(*typed, u"·#_~ "));
-    if (typed->size() > 1) EXPECT_NE(typed->front(), u'1') << "coefficient 1 typed";
+    if (typed->size() > 1) {
+      EXPECT_NE(typed->front(), u'1') << "coefficient 1 typed";
+    }
   }
   EXPECT_FALSE(r.Text[11].starts_with(u"1·"));
   EXPECT_EQ(std::count(r.Loesung().begin(), r.Loesung().end(), u'/'), r.Antwortart == 2 ? 1 : 0);
@@ -201,7 +203,9 @@ void ExpectDivisionShapes(const std::vector<TPotenz>& records, const std::array<
         EXPECT_FALSE(r.Text[2].starts_with(u"1"));
       }
     }
-    if (r.Text[2] == u"1" && r.Text[3].empty()) EXPECT_EQ(r.Antwortart, 1);
+    if (r.Text[2] == u"1" && r.Text[3].empty()) {
+      EXPECT_EQ(r.Antwortart, 1);
+    }
   }
   EXPECT_TRUE(unitNumeratorSeen);
 }
@@ -298,7 +302,9 @@ TEST(GenRaise2, ProductsOfPowersOfProducts) {
       ExpectTaskOrder(r);
       EXPECT_EQ(r.Text[4].find(u"^^"), Text::npos);
       EXPECT_NE(r.Text[8].back(), u'^');
-      if (generator == GenRaiseU2) EXPECT_FALSE(HasAnyOf(r.Text[8] + r.Text[11], u"_~$§"));
+      if (generator == GenRaiseU2) {
+        EXPECT_FALSE(HasAnyOf(r.Text[8] + r.Text[11], u"_~$§"));
+      }
       const Text letters = test::LettersInOrder(r.Text[4]);
       EXPECT_EQ(letters.size(), static_cast<std::size_t>(r.Variante));
 

@@ -125,7 +125,9 @@ TEST(GenMultiply2, OneLetterWithNumbersAndPowers) {
     }
     ASSERT_EQ(static_cast<int>(numbers.size()), shape.k);
     for (const int number : numbers) EXPECT_TRUE(number >= 2 && number <= 9);
-    if (shape.k == 2) EXPECT_NE(numbers[0], numbers[1]);
+    if (shape.k == 2) {
+      EXPECT_NE(numbers[0], numbers[1]);
+    }
     ASSERT_EQ(exponents.size(), 2u);
     for (const int e : exponents) EXPECT_TRUE(e >= 2 && e <= shape.c);
 
@@ -161,7 +163,9 @@ TEST(GenMultiply3, TwoNumbersAndTwoLettersPowers) {
       const auto exponents = Exponents(factors[at]);
       const int e = exponents.empty() ? 1 : exponents[0];
       EXPECT_TRUE(e >= 1 && e <= 4);
-      if (factors[at].size() > 1) EXPECT_NE(e, 1) << "an exponent 1 is not written";
+      if (factors[at].size() > 1) {
+        EXPECT_NE(e, 1) << "an exponent 1 is not written";
+      }
     }
     // The solution writes every exponent.
     const auto solution = Split(r.Loesung(), u"·");
@@ -334,7 +338,9 @@ TEST(GenAddSub3, RemovingBrackets) {
       if (task[i] < u'0' || task[i] > u'9' || (i > 0 && task[i - 1] == u'^')) continue;
       EXPECT_TRUE(task[i] >= u'1' && task[i] <= u'4');
       const bool coefficient = i + 1 < task.size() && task[i + 1] == u'·';
-      if (coefficient) EXPECT_NE(task[i], u'1');
+      if (coefficient) {
+        EXPECT_NE(task[i], u'1');
+      }
     }
 
     // The powers in the order of the task: e1 > e2 > e3.

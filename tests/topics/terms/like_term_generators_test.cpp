@@ -131,7 +131,9 @@ Totals CheckItem(const TTerm& item, bool oneLetter) {
   SCOPED_TRACE(Utf8(item.Term) + " = " + Utf8(item.Loesung));
   const char16_t L = item.Var1;
   const char16_t M = oneLetter ? item.Var1 : item.Var2;
-  if (!oneLetter) EXPECT_LT(item.Var1, item.Var2);
+  if (!oneLetter) {
+    EXPECT_LT(item.Var1, item.Var2);
+  }
   EXPECT_NE(L, u'l');
   EXPECT_NE(M, u'l');
 
@@ -367,8 +369,9 @@ TEST(AddSubStufe2, ItemsOverManySeeds) {
       unitOne = unitOne || item.LoesungMarkiert.starts_with(u"1·#");
       minusUnitOne =
           minusUnitOne || item.LoesungMarkiert.ends_with(Text{u'–', u' ', u'_', item.Var2, u'_'});
-      if (oneLetter && item.Koef1Text == u"1")
+      if (oneLetter && item.Koef1Text == u"1") {
         EXPECT_EQ(item.LoesungMarkiert, (Text{u'#', item.Var1, u'#'}));
+      }
       if (oneLetter && item.Koef1Text == u"-1") {
         EXPECT_EQ(item.LoesungMarkiert, (Text{u'–', u'#', item.Var1, u'#'}));
       }
@@ -427,14 +430,18 @@ TEST(AddSubStufe3, ItemsOverManySeeds) {
                                                 {5, st}, {6, st}, {7, s + s}};
       EXPECT_EQ(SignsBetweenSummands(item.TermAnzeige), signs.at(shape));
       const bool oneLetter = shape <= 3;
-      if (oneLetter) EXPECT_EQ(item.Var2, u'~');  // not drawn, kept
+      if (oneLetter) {
+        EXPECT_EQ(item.Var2, u'~');  // not drawn, kept
+      }
       CheckItem(item, oneLetter);
       ExpectUntouched(item);
       Note(reached, item);
       EXPECT_EQ(item.Einsetzung, u"keep");
       EXPECT_EQ(item.Ergebnis, u"keep");
       EXPECT_EQ(item.KonstText, u"0");
-      if (oneLetter) EXPECT_EQ(item.Koef2Text, u"0");
+      if (oneLetter) {
+        EXPECT_EQ(item.Koef2Text, u"0");
+      }
       ExpectMarkedLetters(item.Term, item.Var1, item.Var2);
 
       // Every parenthesis has a minus before it; the numbers are K1 … Kn in order, 2 … 9,
@@ -449,13 +456,17 @@ TEST(AddSubStufe3, ItemsOverManySeeds) {
         EXPECT_EQ(numbers[j], k[j]);
         EXPECT_TRUE(std::abs(numbers[j]) >= 2 && std::abs(numbers[j]) <= 9) << numbers[j];
         const bool mayBeNegative = shape == 2 ? (j == 0 || j == 2) : j <= 1;
-        if (!mayBeNegative) EXPECT_GT(numbers[j], 0);
+        if (!mayBeNegative) {
+          EXPECT_GT(numbers[j], 0);
+        }
         numbersSeen.insert(numbers[j]);
       }
       for (std::size_t j = numbers.size(); j < k.size(); ++j) {
         EXPECT_EQ(k[j], 11 * static_cast<int>(j + 1));  // not drawn, kept
       }
-      if (oneLetter && item.Koef1Text == u"1") EXPECT_EQ(item.Loesung, Text(1, item.Var1));
+      if (oneLetter && item.Koef1Text == u"1") {
+        EXPECT_EQ(item.Loesung, Text(1, item.Var1));
+      }
     }
   }
   EXPECT_EQ(shapesReached.size(), 7u);

@@ -338,7 +338,9 @@ TEST(EinsetzenStufe2, ItemsOverManySeeds) {
         EXPECT_GT(item.K2, 0);
         EXPECT_TRUE(IsCoefficient(item.K3));
         EXPECT_GT(item.K3, 0);
-        if (shape != 4) EXPECT_GT(item.K1, 0);
+        if (shape != 4) {
+          EXPECT_GT(item.K1, 0);
+        }
       }
       for (int x = -2; x <= 2; ++x) {
         for (int y = -2; y <= 2; ++y) {
