@@ -69,6 +69,9 @@ Text AnsweredLine(int kind, const TPolynom& item, TextView typed) {
     line += u" = ";
   } else if (kind == 3) {
     line += u' ';
+  } else if (!line.empty() && line.back() != u' ') {
+    // The tasks of factoring out of two products end with a bare "=": keep the answer apart.
+    line += u' ';
   }
   line += u'#';
   line += item.Richtig ? item.Loesung : SplitExponentDigits(typed);

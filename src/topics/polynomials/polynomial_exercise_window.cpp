@@ -150,9 +150,8 @@ void TfrmPolynomeU::drawItem(QPainter& painter, int i) const {
                   black, black);
     return;
   }
-  DrawTwoColour(painter, x, y,
-                polynomial_exercise::AnsweredLine(kind, item, ToText(typedText(i))), kTextSize,
-                true, black, item.Richtig ? palette::palViolet : palette::palRose);
+  DrawTwoColour(painter, x, y, polynomial_exercise::AnsweredLine(kind, item, ToText(typedText(i))),
+                kTextSize, true, black, item.Richtig ? palette::palViolet : palette::palRose);
 }
 
 }  // namespace kalkora

@@ -63,6 +63,12 @@ TEST(PolynomialExerciseTexts, PrefixAndAnsweredLines) {
   EXPECT_EQ(AnsweredLine(3, binomial, u"x"),
             u"(6·e^5 + 8·a^5)^2 =  #36·e^1^0 + 96·e^5·a^5 + 64·a^1^0#");
   EXPECT_EQ(AnsweredLine(5, factoring, u"x"), u"–m + a = #–(m – a)#");
+  TPolynom twoProducts;
+  twoProducts.Aufgabe = u"(4·m + 7·u)·(3·e – 2·h) – (4·m + 7·u)·(4·e – 9·h) =";
+  twoProducts.Loesung = u"(4·m + 7·u)·(–e + 7·h)";
+  twoProducts.Richtig = true;
+  EXPECT_EQ(AnsweredLine(5, twoProducts, u"x"),
+            u"(4·m + 7·u)·(3·e – 2·h) – (4·m + 7·u)·(4·e – 9·h) = #(4·m + 7·u)·(–e + 7·h)#");
 
   // The learner's text, with a typed exponent 10 drawn as two raised digits.
   binomial.Richtig = false;

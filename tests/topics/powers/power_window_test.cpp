@@ -1,0 +1,189 @@
+// The power exercise of multiplying and of adding/subtracting as a learner meets it: opened
+// from the main window's menu in each mode and level, answers typed with one caret for
+// two-digit exponents, the rows, the purple hint and the key filter.
+
+#include "topics/powers/power_exercise_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+
+#include "program_test.h"
+#include "shell/palette.h"
+#include "shell/shared_functions.h"
+#include "shell/text_conversion.h"
+#include "terms/term_exponents.h"
+#include "topics/powers/power_record.h"
+
+namespace kalkora {
+namespace {
+
+using powers::Potenzen;
+using test::ProcessEvents;
+
+const TPotenz& Item(int i) { return Potenzen[static_cast<std::size_t>(i)]; }
+
+QString TypedAnswer(int i) {
+  return ToQString(ReplaceChar(JoinExponentDigits(Item(i).Antwort()), u'–', u'-'));
+}
+
+struct Opening {
+  const char* menu;
+  const char* caption;
+  const char* instructionStart;
+  double rowX;
+};
+
+const std::vector<Opening>& Openings() {
+  static const std::vector<Opening> openings{
+      {"menStufe1Mult", "Übungsbeispiele Potenzen – Multiplizieren (Stufe 1)",
+       "Gib die jeweiligen Potenzen", -10},
+      {"menStufe2Mult", "Übungsbeispiele Potenzen – Multiplizieren (Stufe 2)",
+       "Gib die jeweiligen Potenzen", -10},
+      {"menStufe3Mult", "Übungsbeispiele Potenzen – Multiplizieren (Stufe 3)",
+       "Gib die jeweiligen Potenzen", -10},
+      {"menStufe1PAS", "Übungsbeispiele Potenzen – Addieren und Subtrahieren (Stufe 1)",
+       "Gib den jeweiligen Term", -10},
+      {"menStufe2PAS", "Übungsbeispiele Potenzen – Addieren und Subtrahieren (Stufe 2)",
+       "Gib den jeweiligen Term", -35},
+      {"menStufe3PAS", "Übungsbeispiele Potenzen – Addieren und Subtrahieren (Stufe 3)",
+       "Gib den jeweiligen Term", -37},
+  };
+  return openings;
+}
+
+class PowerWindowTest : public test::ProgramTest {
+ protected:
+  void open(const char* menu) {
+    clickMenu(QString::fromUtf8(menu));
+    window = qobject_cast<TfrmPotenzenU*>(openChildWindow());
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    ProcessEvents();
+  }
+  void close() {
+    window->close();
+    ProcessEvents();
+    window = nullptr;
+  }
+
+  QString label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
+
+  void answer(int i, const QString& text) {
+    AnswerField* field = window->answerField(i);
+    field->setFocus(Qt::OtherFocusReason);
+    ProcessEvents();
+    field->clear();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+    ProcessEvents();
+  }
+
+  // Pixels of the colour in the pixel rows [top, bottom) of the paint box, right of pixel x.
+  int pixels(const QColor& colour, int top, int bottom, int fromX = 0) const {
+    const QImage page = window->findChild<QWidget*>("pntUeb")->grab().toImage();
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = fromX; x < page.width(); ++x) {
+        if (page.pixelColor(x, y).rgb() == colour.rgb()) ++count;
+      }
+    }
+    return count;
+  }
+  int pixelsInRow(int i, const QColor& colour, int fromX = 0) const {
+    return pixels(colour, 100 * i - 5, 100 * i + 40, fromX);
+  }
+
+  TfrmPotenzenU* window = nullptr;
+};
+
+TEST_F(PowerWindowTest, OpensEachModeAndLevelFromTheMenu) {
+  for (const Opening& o : Openings()) {
+    SCOPED_TRACE(o.menu);
+    open(o.menu);
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(o.caption));
+    EXPECT_TRUE(label("lblAnzeige").startsWith(QString::fromUtf8(o.instructionStart)));
+    EXPECT_EQ(label("lblDurchgang"), "1 / 3");
+    // The purple hint stands centred under the rows (page y −28 is pixel row 580).
+    EXPECT_GT(pixels(palette::palPurple, 565, 595), 50);
+    const int rowPixel = 500 + static_cast<int>(10 * o.rowX);
+    for (int i = 1; i <= 5; ++i) {
+      SCOPED_TRACE(i);
+      const TPotenz& item = Item(i);
+      AnswerField* field = window->answerField(i);
+      EXPECT_TRUE(item.Aktiv);
+      EXPECT_TRUE(field->isVisible());
+      EXPECT_GT(item.Feldbreite, 10);
+      EXPECT_EQ(field->width(), item.Feldbreite + 20);
+      EXPECT_GT(item.Praefixbreite, 30);
+      EXPECT_EQ(field->x(), 10 + rowPixel + item.Praefixbreite + 10);
+      EXPECT_EQ(field->y(), 100 * i + 20);
+      EXPECT_GT(pixelsInRow(i, Qt::black, rowPixel), 20);
+      EXPECT_EQ(pixelsInRow(i, Qt::black, field->x() - 10 + 5), 0);
+    }
+    close();
+  }
+}
+
+TEST_F(PowerWindowTest, RightAnswersOfEveryModeAndLevel) {
+  for (const Opening& o : Openings()) {
+    SCOPED_TRACE(o.menu);
+    open(o.menu);
+    for (int i = 1; i <= 5; ++i) answer(i, TypedAnswer(i));
+    EXPECT_EQ(label("lblAktVersuche"), "5");
+    EXPECT_EQ(label("lblAktPunkte"), "5,0");
+    for (int i = 1; i <= 5; ++i) {
+      SCOPED_TRACE(i);
+      EXPECT_TRUE(Item(i).Richtig);
+      EXPECT_FALSE(window->answerField(i)->isVisible());
+      EXPECT_GT(pixelsInRow(i, palette::palViolet, window->answerField(i)->x() - 30), 20);
+    }
+    close();
+  }
+}
+
+TEST_F(PowerWindowTest, TwoWrongAnswersQuoteTheSolutionAndDrawTheLearnersTextInRose) {
+  open("menStufe2Mult");
+  const QString wrong = TypedAnswer(4) + "2";
+  answer(4, wrong);
+  EXPECT_TRUE(label("lblAnzeige").startsWith("Deine Eingabe ist leider falsch!"));
+  answer(4, wrong);
+  EXPECT_TRUE(Item(4).Gezeigt);
+  EXPECT_FALSE(window->answerField(4)->isVisible());
+  EXPECT_TRUE(label("lblAnzeige")
+                  .contains(QStringLiteral("Das Ergebnis lautet ") +
+                            ToQString(JoinExponentDigits(Item(4).Loesung())) + "\n"));
+  EXPECT_GT(pixelsInRow(4, palette::palRose, window->answerField(4)->x() - 30), 20);
+  EXPECT_EQ(pixelsInRow(4, palette::palViolet), 0);
+}
+
+TEST_F(PowerWindowTest, KeyFilterLetsOnlyTheItemsLettersThrough) {
+  for (const char* menu : {"menStufe1Mult", "menStufe3PAS"}) {
+    SCOPED_TRACE(menu);
+    open(menu);
+    QString letters;
+    for (const std::size_t k : {1u, 2u}) {
+      if (Item(1).Buchst[k] > u' ') letters += QChar(Item(1).Buchst[k]);
+    }
+    ASSERT_FALSE(letters.isEmpty());
+    AnswerField* field = window->answerField(1);
+    field->setFocus(Qt::OtherFocusReason);
+    QString typed;
+    for (char c = 'a'; c <= 'z'; ++c) typed += QChar(c);
+    QString expected;
+    for (const QChar c : typed) {
+      if (letters.contains(c)) expected += c;
+    }
+    field->clear();
+    QTest::keyClicks(field, typed);
+    EXPECT_EQ(field->text(), expected);
+    field->clear();
+    QTest::keyClicks(field, QString::fromUtf8("-3^12+4 *·()") + letters[0].toUpper());
+    EXPECT_EQ(field->text(), QString::fromUtf8("–3^12+4"));
+    close();
+  }
+}
+
+}  // namespace
+}  // namespace kalkora
