@@ -75,12 +75,19 @@ FontFace::FontFace(FaceKind kind, int points, bool bold) : kind_(kind), points_(
     // The Symbol glyphs have one weight: the embedded font is regular only.
     font_ = pixelFont(SymbolFamily(), pixels, false);
   }
-  fallbackFont_ = pixelFont(SymbolFamily(), pixels, false);
   raw_ = QRawFont::fromFont(font_);
-  fallbackRaw_ = QRawFont::fromFont(fallbackFont_);
   const QFontMetrics metrics(font_);
   ascent_ = metrics.ascent();
   height_ = metrics.height();
+}
+
+const FontFace::Fallback& FontFace::fallback() const {
+  if (!fallback_) {
+    fallback_ = std::make_unique<Fallback>();
+    fallback_->font = pixelFont(SymbolFamily(), font_.pixelSize(), false);
+    fallback_->raw = QRawFont::fromFont(fallback_->font);
+  }
+  return *fallback_;
 }
 
 Glyph FontFace::lookUp(char16_t c) const {
@@ -98,11 +105,11 @@ Glyph FontFace::lookUp(char16_t c) const {
     }
     return result;
   }
-  const quint32 fallback = glyphIndex(fallbackRaw_, drawn);
-  if (fallback != 0) {
-    result.index = fallback;
+  const quint32 fallbackIndex = glyphIndex(fallback().raw, drawn);
+  if (fallbackIndex != 0) {
+    result.index = fallbackIndex;
     result.fromFallback = true;
-    result.advance = QFontMetrics(fallbackFont_).horizontalAdvance(QChar(drawn));
+    result.advance = QFontMetrics(fallback().font).horizontalAdvance(QChar(drawn));
   } else {
     result.advance = QFontMetrics(font_).horizontalAdvance(QChar(drawn));
   }

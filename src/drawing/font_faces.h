@@ -36,18 +36,24 @@ class FontFace {
   const Glyph& glyph(char16_t c) const;
   int advance(char16_t c) const { return glyph(c).advance; }
   const QRawFont& rawFont(const Glyph& glyph) const {
-    return glyph.fromFallback ? fallbackRaw_ : raw_;
+    return glyph.fromFallback ? fallback().raw : raw_;
   }
 
  private:
+  // The font for characters the face's own font lacks, made when the first such character
+  // is looked up (most faces never need it).
+  struct Fallback {
+    QFont font;
+    QRawFont raw;
+  };
+  const Fallback& fallback() const;
   Glyph lookUp(char16_t c) const;
 
   FaceKind kind_;
   int points_;
   QFont font_;
-  QFont fallbackFont_;
   QRawFont raw_;
-  QRawFont fallbackRaw_;
+  mutable std::unique_ptr<Fallback> fallback_;
   int ascent_ = 0;
   int height_ = 0;
   mutable std::array<Glyph, 256> latin_{};
