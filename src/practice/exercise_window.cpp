@@ -138,6 +138,19 @@ QWidget* ExerciseWindow::paintBox() const { return pntUeb_; }
 
 QString ExerciseWindow::typedText(int item) const { return row(item).field->text(); }
 
+const Page& ExerciseWindow::ExercisePage() {
+  static const Page page = MakePage(-50, 50, -30, 30, 1000, 600);
+  return page;
+}
+
+void ExerciseWindow::SetExercisePage() { SetPage(-50, 50, -30, 30, 1000, 600); }
+
+double ExerciseWindow::RowY(int item) { return 30.0 - 10.0 * item; }
+
+void ExerciseWindow::placeFieldAfter(int item, double prefixEndX) {
+  placeField(item, PageToPixel(ExercisePage(), prefixEndX, RowY(item)).x() + 10);
+}
+
 void ExerciseWindow::placeField(int item, int paintBoxX) {
   AnswerField* field = row(item).field;
   field->move(pntUeb_->x() + paintBoxX, field->y());

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <vector>
 
+#include "drawing/page.h"
 #include "practice/answer_field.h"
 #include "practice/item_flags.h"
 #include "practice/practice_run.h"
@@ -61,6 +62,16 @@ class ExerciseWindow : public KalkoraWindow {
   virtual void pntUebPaint(QPainter& painter) = 0;
 
   // ---- for the topic's drawing ----
+  // The page of the paint box: x −50 … 50, y −30 … 30 on 1000 × 600 pixels (10 pixels a unit,
+  // origin at pixel (500, 300)); SetExercisePage makes it current at the start of pntUebPaint.
+  static const Page& ExercisePage();
+  static void SetExercisePage();
+  // Item i stands on the page row y = 30 − 10·i, level with its answer field.
+  static double RowY(int item);
+  // Places the answer field of item i 10 pixels right of the page point (x, RowY(i)) where its
+  // prefix ends (20 pixels right of that point's pixel in the window, as the paint box stands
+  // 10 pixels in).
+  void placeFieldAfter(int item, double prefixEndX);
   // The learner's text of item i (drawn in rose after two wrong answers).
   QString typedText(int item) const;
   // Places the answer field of item i with its left edge at x (client pixels of the paint box).

@@ -21,19 +21,7 @@ using polynomials::Polynom;
 
 TPolynom& Item(int item) { return Polynom[static_cast<std::size_t>(item)]; }
 
-// The page of the paint box: 10 pixels per unit, origin at pixel (500, 300), y upwards.
-constexpr float kPageLeft = -50, kPageRight = 50, kPageBottom = -30, kPageTop = 30;
-constexpr int kPagePixelsWide = 1000, kPagePixelsHigh = 600;
-const Page& ExercisePage() {
-  static const Page page =
-      MakePage(kPageLeft, kPageRight, kPageBottom, kPageTop, kPagePixelsWide, kPagePixelsHigh);
-  return page;
-}
-
 constexpr int kTextSize = 18;  // points, bold
-
-// Item i stands on the row y = 30 − 10·i, level with its answer field.
-double RowY(int item) { return 30.0 - 10.0 * item; }
 
 QFont ArialBold(int pixels) {
   QFont font(QStringLiteral("Arial"));
@@ -123,17 +111,13 @@ void TfrmPolynomeU::itemsPrepared() {
     item.Feldbreite = MarkupWidthCaret(item.Antwort, kTextSize, true);
     item.Praefixbreite =
         MarkupWidth(polynomial_exercise::AnswerPrefix(kind, item), kTextSize, true);
-    // The field starts 20 pixels right of the end of the prefix (10 of them are the paint
-    // box's own offset in the window).
-    const QPoint prefixEnd =
-        PageToPixel(ExercisePage(), prefixX + item.Praefixbreite / 10.0, RowY(i));
-    placeField(i, prefixEnd.x() + 10);
+    placeFieldAfter(i, prefixX + item.Praefixbreite / 10.0);
   }
 }
 
 void TfrmPolynomeU::pntUebPaint(QPainter& painter) {
   showHint();
-  SetPage(kPageLeft, kPageRight, kPageBottom, kPageTop, kPagePixelsWide, kPagePixelsHigh);
+  SetExercisePage();
   for (int i = 1; i <= itemCount(); ++i) {
     if (Item(i).Aktiv) drawItem(painter, i);
   }

@@ -14,21 +14,9 @@ namespace {
 
 using powers::Potenzen;
 
-// The page of the paint box: 10 pixels per unit, origin at pixel (500, 300), y upwards.
-constexpr float kPageLeft = -50, kPageRight = 50, kPageBottom = -30, kPageTop = 30;
-constexpr int kPagePixelsWide = 1000, kPagePixelsHigh = 600;
-const Page& ExercisePage() {
-  static const Page page =
-      MakePage(kPageLeft, kPageRight, kPageBottom, kPageTop, kPagePixelsWide, kPagePixelsHigh);
-  return page;
-}
-
 constexpr int kTextSize = 18;  // points, bold
 constexpr int kHintSize = 16;
 constexpr double kHintY = -28;
-
-// Item i stands on the row y = 30 − 10·i, level with its answer field.
-double RowY(int item) { return 30.0 - 10.0 * item; }
 
 TPotenz& Item(int item) { return Potenzen[static_cast<std::size_t>(item)]; }
 
@@ -81,15 +69,12 @@ void TfrmPotenzenU::itemsPrepared() {
     TPotenz& item = Item(i);
     item.Feldbreite = MarkupWidthCaret(item.Antwort(), kTextSize, true);
     item.Praefixbreite = MarkupTextWidth(AnswerPrefix(item), kTextSize, true);
-    // The field starts 20 pixels right of the end of the prefix (10 of them are the paint
-    // box's own offset in the window).
-    const QPoint prefixEnd = PageToPixel(ExercisePage(), rowX + item.Praefixbreite / 10.0, RowY(i));
-    placeField(i, prefixEnd.x() + 10);
+    placeFieldAfter(i, rowX + item.Praefixbreite / 10.0);
   }
 }
 
 void TfrmPotenzenU::pntUebPaint(QPainter& painter) {
-  SetPage(kPageLeft, kPageRight, kPageBottom, kPageTop, kPagePixelsWide, kPagePixelsHigh);
+  SetExercisePage();
   DrawMarkupCentred(painter, 0, kHintY, powers::PowerExerciseHint(exercise_), kHintSize, true,
                     palette::MarkupColours);
   for (int i = 1; i <= itemCount(); ++i) {

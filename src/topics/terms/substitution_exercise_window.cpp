@@ -18,15 +18,6 @@ namespace {
 
 using terms_topic::EinsetzenTerme;
 
-// The page of the paint box: 10 pixels per unit, origin at pixel (500, 300), y upwards.
-constexpr float kPageLeft = -50, kPageRight = 50, kPageBottom = -30, kPageTop = 30;
-constexpr int kPagePixelsWide = 1000, kPagePixelsHigh = 600;
-const Page& ExercisePage() {
-  static const Page page =
-      MakePage(kPageLeft, kPageRight, kPageBottom, kPageTop, kPagePixelsWide, kPagePixelsHigh);
-  return page;
-}
-
 constexpr double kTaskX = -35;
 constexpr int kTextSize = 18;  // points, bold
 
@@ -38,9 +29,6 @@ double PrefixX(int level) {
     default: return 9;
   }
 }
-
-// Item i stands on the row y = 30 − 10·i, level with its answer field.
-double RowY(int item) { return 30.0 - 10.0 * item; }
 
 TTerm& Item(int item) { return EinsetzenTerme[static_cast<std::size_t>(item)]; }
 
@@ -85,15 +73,12 @@ void TfrmEinsetzenU::itemsPrepared() {
     TTerm& item = Item(i);
     item.Praefixbreite =
         MarkupWidth(terms_topic::SubstitutionAnswerPrefix(item, level), kTextSize, true);
-    // The field starts 10 pixels after the end of the measured prefix.
-    const QPoint prefixEnd =
-        PageToPixel(ExercisePage(), PrefixX(level) + item.Praefixbreite / 10.0, RowY(i));
-    placeField(i, prefixEnd.x() + 10);
+    placeFieldAfter(i, PrefixX(level) + item.Praefixbreite / 10.0);
   }
 }
 
 void TfrmEinsetzenU::pntUebPaint(QPainter& painter) {
-  SetPage(kPageLeft, kPageRight, kPageBottom, kPageTop, kPagePixelsWide, kPagePixelsHigh);
+  SetExercisePage();
   for (int i = 1; i <= itemCount(); ++i) {
     if (Item(i).Aktiv) drawItem(painter, i);
   }

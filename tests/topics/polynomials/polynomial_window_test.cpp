@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "program_test.h"
+#include "exercise_test.h"
 #include "shell/palette.h"
 #include "shell/shared_functions.h"
 #include "shell/text_conversion.h"
@@ -56,43 +56,15 @@ const std::vector<Opening>& Openings() {
   return openings;
 }
 
-class PolynomialWindowTest : public test::ProgramTest {
+class PolynomialWindowTest : public test::ExerciseTest {
  protected:
   void open(const char* menu) {
-    clickMenu(QString::fromUtf8(menu));
-    window = qobject_cast<TfrmPolynomeU*>(openChildWindow());
+    window = qobject_cast<TfrmPolynomeU*>(openExercise(QString::fromUtf8(menu)));
     ASSERT_NE(window, nullptr);
-    QApplication::setActiveWindow(window);
-    ProcessEvents();
   }
   void close() {
-    window->close();
-    ProcessEvents();
+    closeExercise();
     window = nullptr;
-  }
-
-  QString label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
-
-  void answer(int i, const QString& text) {
-    AnswerField* field = window->answerField(i);
-    field->setFocus(Qt::OtherFocusReason);
-    ProcessEvents();
-    field->clear();
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Return);
-    ProcessEvents();
-  }
-
-  // Pixels of the colour in the row of item i on the paint box, right of pixel x.
-  int pixelsInRow(int i, const QColor& colour, int fromX = 0) const {
-    const QImage page = window->findChild<QWidget*>("pntUeb")->grab().toImage();
-    int count = 0;
-    for (int y = 100 * i - 5; y < 100 * i + 40; ++y) {
-      for (int x = fromX; x < page.width(); ++x) {
-        if (page.pixelColor(x, y).rgb() == colour.rgb()) ++count;
-      }
-    }
-    return count;
   }
 
   TfrmPolynomeU* window = nullptr;

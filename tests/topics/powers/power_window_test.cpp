@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "program_test.h"
+#include "exercise_test.h"
 #include "shell/palette.h"
 #include "shell/shared_functions.h"
 #include "shell/text_conversion.h"
@@ -53,46 +53,27 @@ const std::vector<Opening>& Openings() {
   return openings;
 }
 
-class PowerWindowTest : public test::ProgramTest {
+class PowerWindowTest : public test::ExerciseTest {
  protected:
   void open(const char* menu) {
-    clickMenu(QString::fromUtf8(menu));
-    window = qobject_cast<TfrmPotenzenU*>(openChildWindow());
+    window = qobject_cast<TfrmPotenzenU*>(openExercise(QString::fromUtf8(menu)));
     ASSERT_NE(window, nullptr);
-    QApplication::setActiveWindow(window);
-    ProcessEvents();
   }
   void close() {
-    window->close();
-    ProcessEvents();
+    closeExercise();
     window = nullptr;
   }
 
-  QString label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
-
-  void answer(int i, const QString& text) {
-    AnswerField* field = window->answerField(i);
-    field->setFocus(Qt::OtherFocusReason);
-    ProcessEvents();
-    field->clear();
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Return);
-    ProcessEvents();
-  }
-
-  // Pixels of the colour in the pixel rows [top, bottom) of the paint box, right of pixel x.
-  int pixels(const QColor& colour, int top, int bottom, int fromX = 0) const {
+  // Pixels of the colour in the pixel rows [top, bottom) of the paint box.
+  int pixels(const QColor& colour, int top, int bottom) const {
     const QImage page = window->findChild<QWidget*>("pntUeb")->grab().toImage();
     int count = 0;
     for (int y = top; y < bottom; ++y) {
-      for (int x = fromX; x < page.width(); ++x) {
+      for (int x = 0; x < page.width(); ++x) {
         if (page.pixelColor(x, y).rgb() == colour.rgb()) ++count;
       }
     }
     return count;
-  }
-  int pixelsInRow(int i, const QColor& colour, int fromX = 0) const {
-    return pixels(colour, 100 * i - 5, 100 * i + 40, fromX);
   }
 
   TfrmPotenzenU* window = nullptr;

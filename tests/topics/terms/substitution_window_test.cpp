@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "exercise_test.h"
 #include "practice/evaluation_window.h"
 #include "practice/practice_run.h"
-#include "program_test.h"
 #include "shell/information_box.h"
 #include "shell/palette.h"
 #include "shell/shared_functions.h"
@@ -32,60 +32,35 @@ const TTerm& Item(int i) { return EinsetzenTerme[static_cast<std::size_t>(i)]; }
 // What a learner types for a text: "-" for the en dash.
 QString Typed(const Text& text) { return ToQString(ReplaceChar(text, u'–', u'-')); }
 
-class SubstitutionWindowTest : public test::ProgramTest {
+class SubstitutionWindowTest : public test::ExerciseTest {
  protected:
   void SetUp() override {
-    ProgramTest::SetUp();
+    ExerciseTest::SetUp();
     SetInformationBoxForTesting([this](const QString& text) { boxes.push_back(text); });
     TfrmAuswertung::SetStepIntervalForTesting(0);
   }
   void TearDown() override {
     SetInformationBoxForTesting({});
     TfrmAuswertung::SetStepIntervalForTesting(100);
-    ProgramTest::TearDown();
+    ExerciseTest::TearDown();
   }
 
   // Menu "Terme" › "Übungsbeispele" › "Einsetzen" › "Stufe n".
   void open(int level) {
-    clickMenu(QStringLiteral("menStufe%1E").arg(level));
-    window = qobject_cast<TfrmEinsetzenU*>(openChildWindow());
+    window = qobject_cast<TfrmEinsetzenU*>(openExercise(QStringLiteral("menStufe%1E").arg(level)));
     ASSERT_NE(window, nullptr);
-    QApplication::setActiveWindow(window);
-    ProcessEvents();
   }
 
-  QString label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
   QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
   bool faceIs(int i, Face face) const {
     const QPixmap shown = window->findChild<QLabel*>(QStringLiteral("img%1").arg(i))->pixmap();
     return shown.toImage() == FacePicture(face).toImage();
   }
 
-  // Clicks into the field of item i, types and presses Enter.
-  void answer(int i, const QString& text) {
-    AnswerField* field = window->answerField(i);
-    field->setFocus(Qt::OtherFocusReason);
-    ProcessEvents();
-    field->clear();
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Return);
-    ProcessEvents();
-  }
   void answerRight(int i) { answer(i, Typed(Item(i).Antwort)); }
   // A number answer that is never the value (|value| ≤ 100); a term answer needs its letter.
   void answerWrong(int i, const QString& text = QStringLiteral("999")) { answer(i, text); }
 
-  // Pixels of the colour in the row of item i on the paint box, right of page x (prefix).
-  int pixelsInRow(int i, const QColor& colour, int fromX = 0) const {
-    const QImage page = window->findChild<QWidget*>("pntUeb")->grab().toImage();
-    int count = 0;
-    for (int y = 100 * i - 5; y < 100 * i + 40; ++y) {
-      for (int x = fromX; x < page.width(); ++x) {
-        if (page.pixelColor(x, y).rgb() == colour.rgb()) ++count;
-      }
-    }
-    return count;
-  }
   // The paint-box pixel where the answer prefix of a level starts.
   static int prefixPixel(int level) { return 500 + 10 * (level == 1 ? 9 : level == 2 ? 5 : 8); }
 
