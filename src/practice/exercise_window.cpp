@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "drawing/markup.h"
 #include "practice/evaluation_window.h"
 #include "shell/information_box.h"
 #include "shell/number_format.h"
@@ -137,6 +138,19 @@ ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
 QWidget* ExerciseWindow::paintBox() const { return pntUeb_; }
 
 QString ExerciseWindow::typedText(int item) const { return row(item).field->text(); }
+
+Text ExerciseWindow::answeredLine(int item, Text prefix, bool right, TextView solution) const {
+  prefix += u'#';
+  prefix += right ? Text(solution) : ToText(typedText(item));
+  prefix += u'#';
+  return prefix;
+}
+
+void ExerciseWindow::DrawFinishedRow(QPainter& painter, double x, double y, TextView line,
+                                     bool right) {
+  DrawTwoColour(painter, x, y, line, kRowTextSize, true, QColor(Qt::black),
+                right ? palette::palViolet : palette::palRose);
+}
 
 const Page& ExerciseWindow::ExercisePage() {
   static const Page page = MakePage(-50, 50, -30, 30, 1000, 600);

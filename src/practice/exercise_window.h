@@ -74,6 +74,14 @@ class ExerciseWindow : public KalkoraWindow {
   void placeFieldAfter(int item, double prefixEndX);
   // The learner's text of item i (drawn in rose after two wrong answers).
   QString typedText(int item) const;
+  // The size (points, bold) of the rows' texts.
+  static constexpr int kRowTextSize = 18;
+  // The prefix followed by the answer in "#" marks: the solution when the item was answered
+  // right, otherwise the learner's text.
+  Text answeredLine(int item, Text prefix, bool right, TextView solution) const;
+  // Draws a finished row at (x, y): black, with the "#"-marked answer in violet when it was
+  // right and in rose when the solution was shown.
+  static void DrawFinishedRow(QPainter& painter, double x, double y, TextView line, bool right);
   // Places the answer field of item i with its left edge at x (client pixels of the paint box).
   void placeField(int item, int paintBoxX);
   QWidget* paintBox() const;

@@ -15,8 +15,6 @@
 namespace kalkora::sampler {
 namespace {
 
-Text Letter(char16_t ch) { return Text(1, ch); }
-
 // A 1-based array as a JSON object with the indices as keys.
 template <typename Array>
 std::string Indexed(const Array& values) {
@@ -35,8 +33,8 @@ std::string UngleichJson(const TUngleich& u) {
       .addRaw("NennerText", Indexed(u.NennerText))
       .addRaw("Faktor", Indexed(u.Faktor))
       .addRaw("Zahl", Indexed(u.Zahl))
-      .add("Zeichen1", Letter(u.Zeichen1))
-      .add("Zeichen2", Letter(u.Zeichen2))
+      .add("Zeichen1", u.Zeichen1)
+      .add("Zeichen2", u.Zeichen2)
       .add("HNZeile", u.HNZeile)
       .add("HN", u.HN)
       .add("Ergebnis", u.Ergebnis)
@@ -87,12 +85,12 @@ std::string FractionRecordJson(int item) {
       .add("Rechts", static_cast<double>(record.Rechts))
       .add("Zehntel", static_cast<double>(record.Zehntel))
       .add("Bruchbreite", static_cast<double>(record.Bruchbreite))
-      .add("Var1", Letter(record.Var1))
-      .add("Var2", Letter(record.Var2))
-      .add("Var3", Letter(record.Var3))
-      .add("Var4", Letter(record.Var4))
-      .add("Op1", Letter(record.Op1))
-      .add("Op2", Letter(record.Op2))
+      .add("Var1", record.Var1)
+      .add("Var2", record.Var2)
+      .add("Var3", record.Var3)
+      .add("Var4", record.Var4)
+      .add("Op1", record.Op1)
+      .add("Op2", record.Op2)
       .addRaw("Daten", Indexed(record.Daten))
       .addRaw("Ungleich", UngleichJson(record.Ungleich))
       .addRaw("TermDiv", TermDivJson(record.TermDiv));

@@ -30,6 +30,8 @@ std::string quoted(const std::string& utf8) {
 
 }  // namespace
 
+std::string JsonString(TextView text) { return quoted(Utf8FromText(text)); }
+
 void JsonLine::key(const std::string& name) {
   if (!body_.empty()) body_ += ",";
   body_ += quoted(name) + ":";
@@ -39,6 +41,10 @@ JsonLine& JsonLine::add(const std::string& name, TextView value) {
   key(name);
   body_ += quoted(Utf8FromText(value));
   return *this;
+}
+
+JsonLine& JsonLine::add(const std::string& name, char16_t value) {
+  return add(name, value == 0 ? TextView() : TextView(&value, 1));
 }
 
 JsonLine& JsonLine::add(const std::string& name, int value) {

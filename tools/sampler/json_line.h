@@ -13,6 +13,8 @@ class JsonLine {
   JsonLine& add(const std::string& name, const char16_t* value) {
     return add(name, TextView(value));
   }
+  // One character as a text; the character 0 (no letter drawn) as the empty text.
+  JsonLine& add(const std::string& name, char16_t value);
   JsonLine& add(const std::string& name, int value);
   JsonLine& add(const std::string& name, bool value);
   JsonLine& add(const std::string& name, double value);
@@ -25,6 +27,9 @@ class JsonLine {
   void key(const std::string& name);
   std::string body_;
 };
+
+// A text as a JSON string.
+std::string JsonString(TextView text);
 
 // A JSON array of the given JSON values.
 std::string JsonArray(const std::string* values, std::size_t count);

@@ -9,8 +9,6 @@
 namespace kalkora::sampler {
 namespace {
 
-Text Letter(char16_t letter) { return letter == 0 ? Text{} : Text(1, letter); }
-
 // Every field of a polynomial item, in the order of the record, and the longest redraw loop
 // the item needed.
 std::string PolynomJson(const TPolynom& item) {
@@ -26,10 +24,10 @@ std::string PolynomJson(const TPolynom& item) {
       .add("Variante", item.Variante)
       .add("Feldbreite", item.Feldbreite)
       .add("Praefixbreite", item.Praefixbreite)
-      .add("Var1", Letter(item.Var1))
-      .add("Var2", Letter(item.Var2))
-      .add("Var3", Letter(item.Var3))
-      .add("Var4", Letter(item.Var4))
+      .add("Var1", item.Var1)
+      .add("Var2", item.Var2)
+      .add("Var3", item.Var3)
+      .add("Var4", item.Var4)
       .add("LongestRedraw", polynomials::LongestRedraw)
       .str();
 }

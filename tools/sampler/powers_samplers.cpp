@@ -10,12 +10,6 @@
 namespace kalkora::sampler {
 namespace {
 
-// One character as a JSON string: the value of the one-field object {"":"x"}.
-std::string JsonCharacter(char16_t character) {
-  const std::string object = JsonLine().add("", Text(1, character)).str();
-  return object.substr(4, object.size() - 5);
-}
-
 std::string PowerRecordJson(int item) {
   const TPotenz& record = powers::Potenzen[static_cast<std::size_t>(item)];
   JsonLine line;
@@ -24,7 +18,7 @@ std::string PowerRecordJson(int item) {
   }
   std::string letters[5];
   for (std::size_t i = 1; i <= record.Buchst.size(); ++i) {
-    letters[i - 1] = JsonCharacter(record.Buchst[i]);
+    letters[i - 1] = JsonString(Text(1, record.Buchst[i]));
   }
   line.addRaw("Buchst", JsonArray(letters, 5))
       .add("Zahl1", record.Zahl1)

@@ -2,9 +2,8 @@
 
 #include <QPainter>
 
+#include "drawing/fonts.h"
 #include "drawing/markup.h"
-#include "drawing/page.h"
-
 #include "shell/captions.h"
 #include "shell/palette.h"
 #include "shell/selection.h"
@@ -21,15 +20,6 @@ using polynomials::Polynom;
 
 TPolynom& Item(int item) { return Polynom[static_cast<std::size_t>(item)]; }
 
-constexpr int kTextSize = 18;  // points, bold
-
-QFont ArialBold(int pixels) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixels);
-  font.setBold(true);
-  return font;
-}
-
 }  // namespace
 
 TfrmPolynomeU::TfrmPolynomeU()
@@ -44,7 +34,7 @@ TfrmPolynomeU::TfrmPolynomeU()
   lblZusatz_->setGeometry(10, 586, 1000, 65);
   lblZusatz_->setAlignment(Qt::AlignCenter);
   lblZusatz_->setWordWrap(true);
-  lblZusatz_->setFont(ArialBold(21));
+  lblZusatz_->setFont(ArialPixelFont(21, true));
   lblZusatz_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -60,10 +50,10 @@ int TfrmPolynomeU::Level() {
 
 void TfrmPolynomeU::FormActivate() {
   lblZusatz_->clear();
+  ExerciseWindow::FormActivate();  // sets the palette first
   QPalette colours = lblZusatz_->palette();
   colours.setColor(QPalette::WindowText, palette::palPurple);
   lblZusatz_->setPalette(colours);
-  ExerciseWindow::FormActivate();
   showHint();
 }
 
@@ -86,10 +76,6 @@ void TfrmPolynomeU::generateItem(int item) {
 
 ItemFlags& TfrmPolynomeU::flags(int item) { return Item(item); }
 
-bool TfrmPolynomeU::isRight(int item, const Text& typed) const {
-  return typed == expectedAnswer(item);
-}
-
 Text TfrmPolynomeU::expectedAnswer(int item) const {
   return JoinExponentDigits(Item(item).Antwort);
 }
@@ -108,9 +94,9 @@ void TfrmPolynomeU::itemsPrepared() {
   const double prefixX = polynomial_exercise::PrefixX(kind, Level());
   for (int i = 1; i <= itemCount(); ++i) {
     TPolynom& item = Item(i);
-    item.Feldbreite = MarkupWidthCaret(item.Antwort, kTextSize, true);
+    item.Feldbreite = MarkupWidthCaret(item.Antwort, kRowTextSize, true);
     item.Praefixbreite =
-        MarkupWidth(polynomial_exercise::AnswerPrefix(kind, item), kTextSize, true);
+        MarkupWidth(polynomial_exercise::AnswerPrefix(kind, item), kRowTextSize, true);
     placeFieldAfter(i, prefixX + item.Praefixbreite / 10.0);
   }
 }
@@ -130,12 +116,13 @@ void TfrmPolynomeU::drawItem(QPainter& painter, int i) const {
   const double y = RowY(i);
   const QColor black(Qt::black);
   if (!item.Richtig && !item.Gezeigt) {
-    DrawTwoColour(painter, x, y, polynomial_exercise::AnswerPrefix(kind, item), kTextSize, true,
+    DrawTwoColour(painter, x, y, polynomial_exercise::AnswerPrefix(kind, item), kRowTextSize, true,
                   black, black);
     return;
   }
-  DrawTwoColour(painter, x, y, polynomial_exercise::AnsweredLine(kind, item, ToText(typedText(i))),
-                kTextSize, true, black, item.Richtig ? palette::palViolet : palette::palRose);
+  DrawFinishedRow(painter, x, y,
+                  polynomial_exercise::AnsweredLine(kind, item, ToText(typedText(i))),
+                  item.Richtig);
 }
 
 }  // namespace kalkora

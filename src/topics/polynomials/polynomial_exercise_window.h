@@ -29,7 +29,6 @@ class TfrmPolynomeU : public ExerciseWindow {
   Text instruction() const override;
   void generateItem(int item) override;
   ItemFlags& flags(int item) override;
-  bool isRight(int item, const Text& typed) const override;
   Text expectedAnswer(int item) const override;
   Text solutionText(int item) const override;
   KeyFilter keyFilter(int item) const override;

@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include "drawing/markup.h"
-#include "drawing/page.h"
 #include "shell/palette.h"
 #include "shell/text_conversion.h"
 #include "terms/term_exponents.h"
@@ -14,7 +13,6 @@ namespace {
 
 using powers::Potenzen;
 
-constexpr int kTextSize = 18;  // points, bold
 constexpr int kHintSize = 16;
 constexpr double kHintY = -28;
 
@@ -56,7 +54,7 @@ Text TfrmPotenzenU::solutionText(int item) const {
 KeyFilter TfrmPotenzenU::keyFilter(int item) const {
   QString letters;
   for (const std::size_t i : {1u, 2u}) {
-    if (Item(item).Buchst[i] != u' ') letters.append(QChar(Item(item).Buchst[i]));
+    if (Item(item).Buchst[i] > u' ') letters.append(QChar(Item(item).Buchst[i]));
   }
   return KeyFilter::Terms(letters).with(QStringLiteral("^"));
 }
@@ -67,8 +65,8 @@ void TfrmPotenzenU::itemsPrepared() {
   const double rowX = powers::PowerExerciseRowX(exercise_);
   for (int i = 1; i <= itemCount(); ++i) {
     TPotenz& item = Item(i);
-    item.Feldbreite = MarkupWidthCaret(item.Antwort(), kTextSize, true);
-    item.Praefixbreite = MarkupTextWidth(AnswerPrefix(item), kTextSize, true);
+    item.Feldbreite = MarkupWidthCaret(item.Antwort(), kRowTextSize, true);
+    item.Praefixbreite = MarkupTextWidth(AnswerPrefix(item), kRowTextSize, true);
     placeFieldAfter(i, rowX + item.Praefixbreite / 10.0);
   }
 }
@@ -87,16 +85,12 @@ void TfrmPotenzenU::drawItem(QPainter& painter, int i) const {
   const double x = powers::PowerExerciseRowX(exercise_);
   const double y = RowY(i);
   if (!item.Richtig && !item.Gezeigt) {
-    DrawMarkupLeft(painter, x, y, AnswerPrefix(item), kTextSize, true, palette::MarkupColours);
+    DrawMarkupLeft(painter, x, y, AnswerPrefix(item), kRowTextSize, true, palette::MarkupColours);
     return;
   }
   // The whole equation: the solution in violet, or the learner's last answer in rose.
-  Text line = AnswerPrefix(item);
-  line += u'#';
-  line += item.Richtig ? item.Loesung() : ToText(typedText(i));
-  line += u'#';
-  DrawTwoColour(painter, x, y, line, kTextSize, true, QColor(Qt::black),
-                item.Richtig ? palette::palViolet : palette::palRose);
+  DrawFinishedRow(painter, x, y, answeredLine(i, AnswerPrefix(item), item.Richtig, item.Loesung()),
+                  item.Richtig);
 }
 
 }  // namespace kalkora

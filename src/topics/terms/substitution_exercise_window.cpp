@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include "drawing/markup.h"
-#include "drawing/page.h"
 #include "practice/practice_run.h"
 #include "shell/captions.h"
 #include "shell/palette.h"
@@ -19,7 +18,6 @@ namespace {
 using terms_topic::EinsetzenTerme;
 
 constexpr double kTaskX = -35;
-constexpr int kTextSize = 18;  // points, bold
 
 // Where the answer prefix starts (page x).
 double PrefixX(int level) {
@@ -72,7 +70,7 @@ void TfrmEinsetzenU::itemsPrepared() {
   for (int i = 1; i <= itemCount(); ++i) {
     TTerm& item = Item(i);
     item.Praefixbreite =
-        MarkupWidth(terms_topic::SubstitutionAnswerPrefix(item, level), kTextSize, true);
+        MarkupWidth(terms_topic::SubstitutionAnswerPrefix(item, level), kRowTextSize, true);
     placeFieldAfter(i, PrefixX(level) + item.Praefixbreite / 10.0);
   }
 }
@@ -89,24 +87,22 @@ void TfrmEinsetzenU::drawItem(QPainter& painter, int i) const {
   const TTerm& item = Item(i);
   const double y = RowY(i);
   const double prefixX = PrefixX(level);
-  DrawMarkupLeft(painter, kTaskX, y, terms_topic::SubstitutionTaskText(item, level), kTextSize,
+  DrawMarkupLeft(painter, kTaskX, y, terms_topic::SubstitutionTaskText(item, level), kRowTextSize,
                  true, palette::MarkupColours);
 
   const QColor black(Qt::black);
   if (item.Richtig || item.Gezeigt) {
     // The answer after the prefix: the solution in violet, or the learner's wrong text in rose.
-    Text answer = terms_topic::SubstitutionAnswerPrefix(item, level);
-    answer += u'#';
-    answer += item.Richtig ? item.Loesung : ToText(typedText(i));
-    answer += u'#';
-    DrawTwoColour(painter, prefixX, y, answer, kTextSize, true, black,
-                  item.Richtig ? palette::palViolet : palette::palRose);
+    DrawFinishedRow(painter, prefixX, y,
+                    answeredLine(i, terms_topic::SubstitutionAnswerPrefix(item, level),
+                                 item.Richtig, item.Loesung),
+                    item.Richtig);
   } else if (level == 3) {
-    DrawTwoColour(painter, prefixX, y, terms_topic::SubstitutionOpenPrefix(item, level), kTextSize,
-                  true, black, black);
+    DrawTwoColour(painter, prefixX, y, terms_topic::SubstitutionOpenPrefix(item, level),
+                  kRowTextSize, true, black, black);
   } else {
-    DrawMarkupLeft(painter, prefixX, y, terms_topic::SubstitutionOpenPrefix(item, level), kTextSize,
-                   true, palette::MarkupColours);
+    DrawMarkupLeft(painter, prefixX, y, terms_topic::SubstitutionOpenPrefix(item, level),
+                   kRowTextSize, true, palette::MarkupColours);
   }
 }
 

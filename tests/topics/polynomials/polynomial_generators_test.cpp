@@ -23,7 +23,7 @@
 namespace kalkora {
 namespace {
 
-struct GeneratorSpec {
+struct GeneratorRules {
   const char* name;
   int kind;
   int level;
@@ -37,9 +37,11 @@ struct GeneratorSpec {
   bool productForm;    // the solution is a product (factoring)
 };
 
-std::ostream& operator<<(std::ostream& out, const GeneratorSpec& spec) { return out << spec.name; }
+std::ostream& operator<<(std::ostream& out, const GeneratorRules& rules) {
+  return out << rules.name;
+}
 
-const GeneratorSpec kSpecs[] = {
+const GeneratorRules kGeneratorRules[] = {
     {"PolynomMonom1", 1, 1, 4, 4, false, false, 1, 9, false, false},
     {"PolynomMonom2", 1, 2, 5, 2, false, false, 1, 9, false, false},
     {"PolynomMonom3", 1, 3, 6, 2, false, false, 2, 6, false, false},
@@ -122,10 +124,11 @@ void CheckWriting(TextView text) {
 }
 
 // The answer in input form: no blanks or "·", no coefficient 1, only what the field accepts.
-void CheckAnswer(const GeneratorSpec& spec, const TPolynom& item) {
+void CheckAnswer(const GeneratorRules& rules, const TPolynom& item) {
   const Text answer = JoinExponentDigits(item.Antwort);
   SCOPED_TRACE(Utf8FromText(answer));
-  const Text accepted = Text{u"0123456789+–^"} + PolynomAnswerLetters(spec.kind, spec.level, item);
+  const Text accepted =
+      Text{u"0123456789+–^"} + PolynomAnswerLetters(rules.kind, rules.level, item);
   for (char16_t c : answer) EXPECT_NE(accepted.find(c), Text::npos) << "the field refuses it";
   EXPECT_LE(answer.size(), 40u) << "longer than an answer field takes";
   for (std::size_t k = 0; k + 1 < answer.size(); ++k) {
@@ -202,11 +205,11 @@ void CheckValues(const TPolynom& item, int seed) {
   }
 }
 
-class PolynomialGeneratorTest : public ::testing::TestWithParam<GeneratorSpec> {};
+class PolynomialGeneratorTest : public ::testing::TestWithParam<GeneratorRules> {};
 
 TEST_P(PolynomialGeneratorTest, EveryItemKeepsTheRulesAndEqualsItsTask) {
-  const GeneratorSpec& spec = GetParam();
-  const PolynomGenerator generator = PolynomGeneratorFor(spec.kind, spec.level);
+  const GeneratorRules& rules = GetParam();
+  const PolynomGenerator generator = PolynomGeneratorFor(rules.kind, rules.level);
   ASSERT_NE(generator, nullptr);
   std::set<int> variants;
   polynomials::LongestRedraw = 0;
@@ -217,20 +220,20 @@ TEST_P(PolynomialGeneratorTest, EveryItemKeepsTheRulesAndEqualsItsTask) {
       const TPolynom& item = polynomials::Polynom[static_cast<std::size_t>(i)];
       SCOPED_TRACE(Utf8FromText(item.Aufgabe) + "  →  " + Utf8FromText(item.Loesung));
       ASSERT_GE(item.Variante, 1);
-      ASSERT_LE(item.Variante, spec.variants);
+      ASSERT_LE(item.Variante, rules.variants);
       variants.insert(item.Variante);
 
       // Letters: pairwise different, in the required order, and the only letters written.
-      const Text letters = Letters(item, spec.letters);
+      const Text letters = Letters(item, rules.letters);
       for (std::size_t j = 0; j < letters.size(); ++j) {
         EXPECT_TRUE(IsLetter(letters[j]));
         EXPECT_NE(letters[j], u'l');
         for (std::size_t k = j + 1; k < letters.size(); ++k) EXPECT_NE(letters[j], letters[k]);
       }
-      if (spec.ordered12) {
+      if (rules.ordered12) {
         EXPECT_LT(item.Var1, item.Var2);
       }
-      if (spec.ordered34) {
+      if (rules.ordered34) {
         EXPECT_LT(item.Var3, item.Var4);
       }
       for (char16_t c : item.Aufgabe + item.Loesung) {
@@ -241,8 +244,8 @@ TEST_P(PolynomialGeneratorTest, EveryItemKeepsTheRulesAndEqualsItsTask) {
 
       // Numbers of the task in their range.
       for (int n : Numbers(item.Aufgabe)) {
-        EXPECT_GE(n, spec.lowest);
-        EXPECT_LE(n, spec.highest);
+        EXPECT_GE(n, rules.lowest);
+        EXPECT_LE(n, rules.highest);
       }
 
       CheckWriting(item.Aufgabe);
@@ -250,12 +253,12 @@ TEST_P(PolynomialGeneratorTest, EveryItemKeepsTheRulesAndEqualsItsTask) {
       CheckWriting(WithoutMarkers(item.AufgabeMarkup));
       // The markup of a factored-out −1 keeps it (‹#–1#·(x + y)›), the shown solution not.
       Text solutionMarkup = WithoutMarkers(item.LoesungMarkup);
-      if (spec.kind == 5 && solutionMarkup.substr(0, 3) == u"–1·") solutionMarkup.erase(1, 2);
+      if (rules.kind == 5 && solutionMarkup.substr(0, 3) == u"–1·") solutionMarkup.erase(1, 2);
       CheckWriting(solutionMarkup);
-      CheckAnswer(spec, item);
+      CheckAnswer(rules, item);
       CheckValues(item, seed * 5 + i);
 
-      if (spec.fallingPowers) {
+      if (rules.fallingPowers) {
         int previous = 1000;
         for (const Text& summand : Summands(JoinExponentDigits(item.Loesung))) {
           const int exponent = ExponentOf(summand, item.Var1);
@@ -263,17 +266,18 @@ TEST_P(PolynomialGeneratorTest, EveryItemKeepsTheRulesAndEqualsItsTask) {
           previous = exponent;
         }
       }
-      if (spec.productForm) {
+      if (rules.productForm) {
         EXPECT_TRUE(IsProduct(item.Loesung)) << "not a product";
       }
       if (HasFailure()) return;
     }
   }
-  for (int v = 1; v <= spec.variants; ++v) EXPECT_TRUE(variants.count(v)) << "Variante " << v;
+  for (int v = 1; v <= rules.variants; ++v) EXPECT_TRUE(variants.count(v)) << "Variante " << v;
   EXPECT_LE(polynomials::LongestRedraw, 10000);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllGenerators, PolynomialGeneratorTest, ::testing::ValuesIn(kSpecs),
+INSTANTIATE_TEST_SUITE_P(AllGenerators, PolynomialGeneratorTest,
+                         ::testing::ValuesIn(kGeneratorRules),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The product kinds write the numbers of one item of Polynom·Monom Stufe 1 pairwise different
