@@ -109,8 +109,8 @@ ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
   const QColor navy(0, 0, 128);
   const QColor maroon(128, 0, 0);
   const int h = layout.counterHeight;
-  lblDurchgang_ =
-      counterGroup(client, "Durchgang", QStringLiteral(" Durchgang "), QRect(7, 655, 218, h), navy);
+  lblDurchgang_ = counterGroup(client, "Durchgang", QStringLiteral(" Durchgang "),
+                               QRect(7, 655, 218, 55), navy);
   lblAktVersuche_ = counterGroup(client, "AktVersuche", QStringLiteral(" Versuche "),
                                  QRect(240, 655, 153, h), navy);
   lblAktVersuche_->parentWidget()->setObjectName("grpVersuche");

@@ -38,7 +38,7 @@ class ExerciseWindow : public KalkoraWindow {
     int firstRowTop = 100;   // top of the first row's face; the result pictures are 20 lower
     int rowStep = 100;       // from one row to the next
     int fieldLeft = 700;     // at design time; the paint handler places the field after its prefix
-    int counterHeight = 55;  // the height of the counter group boxes
+    int counterHeight = 55;  // the height of the group boxes " Versuche " and " Punkte "
   };
   ExerciseWindow(const WindowDesign& design, const Layout& layout);
 
