@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "drawing/page.h"
 #include "shell/random.h"
 #include "shell/selection.h"
 
@@ -71,6 +72,8 @@ ExampleWindow::ExampleWindow(const WindowDesign& design, const Layout& layout)
 }
 
 QWidget* ExampleWindow::paintBox() const { return pnt_; }
+
+void ExampleWindow::SetExamplePage() { SetPage(-50, 50, -35, 35, 1000, 700); }
 
 void ExampleWindow::FormActivate() {
   KalkoraWindow::FormActivate();  // palette, maximised while FullScreen

@@ -46,6 +46,12 @@ class ExampleWindow : public KalkoraWindow {
   // Steps of the step-by-step display ("Weiter"); the window shows the button where it has one.
   virtual void btnWeiterClick() {}
 
+  // The page of the paint box: x −50 … 50, y −35 … 35 on 1000 × 700 pixels (10 pixels a unit);
+  // pntPaint makes it current before it draws.
+  static void SetExamplePage();
+  // The size (points, bold) of most example texts.
+  static constexpr int kTextSize = 18;
+
   QPushButton* stepButton() const { return btnWeiter_; }
   QWidget* paintBox() const;
 

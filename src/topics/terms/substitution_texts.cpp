@@ -45,4 +45,22 @@ Text SubstitutionOpenPrefix(const TTerm& item, int level) {
   return prefix;
 }
 
+SubstitutionExampleLines SubstitutionExample(const TTerm& item, int level) {
+  SubstitutionExampleLines lines;
+  lines.term = SubstitutionTaskText(item, level);
+  lines.given = u"Geg.: " + lines.term;
+  lines.wanted = u"Ges.: " + SubstitutionValuesHead(item, level);
+  lines.result = SubstitutionAnswerPrefix(item, level) + item.Ergebnis;
+
+  lines.substitution = u"T(#" + item.Wert1Text + u'#';
+  if (level == 2) lines.substitution += u", #" + item.Wert2Text + u'#';
+  lines.substitution += u") = ";
+  if (level == 3) {
+    lines.substitution += item.TermAnzeige;  // the new term already stands marked in place of x
+  } else {
+    lines.substitution += item.Einsetzung + u" = " + item.Ergebnis;
+  }
+  return lines;
+}
+
 }  // namespace kalkora::terms_topic

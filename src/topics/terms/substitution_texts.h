@@ -23,4 +23,14 @@ Text SubstitutionAnswerPrefix(const TTerm& item, int level);
 // term between markers, "T(#5·m#) =".
 Text SubstitutionOpenPrefix(const TTerm& item, int level);
 
+// The five lines of a worked example (the arrow ⇒ stands between substitution and result).
+struct SubstitutionExampleLines {
+  Text given;   // "Geg.: T(a) = –3·(2 – 5·a)"
+  Text wanted;  // "Ges.: T(–2)"
+  Text term;    // "T(a) = –3·(2 – 5·a)"
+  Text substitution;  // "T(#–2#) = –3·(2 – 5·#(–2)#) = –36": the values and their places marked
+  Text result;  // "T(–2) = –36"
+};
+SubstitutionExampleLines SubstitutionExample(const TTerm& item, int level);
+
 }  // namespace kalkora::terms_topic

@@ -16,6 +16,8 @@ TTerm StufeOneItem() {
   item.Wert1Text = u"–2";
   item.TermAnzeige = u"–3·(2 – 5·a)";
   item.Term = u"-3*(2 - 5*a)";
+  item.Einsetzung = u"–3·(2 – 5·#(–2)#)";
+  item.Ergebnis = u"–36";
   return item;
 }
 
@@ -27,6 +29,8 @@ TTerm StufeTwoItem() {
   item.Wert2Text = u"–5";
   item.TermAnzeige = u"4·p – 7·q + 3";
   item.Term = u"4*p - 7*q + 3";
+  item.Einsetzung = u"4·#2# – 7·#(–5)# + 3";
+  item.Ergebnis = u"46";
   return item;
 }
 
@@ -36,6 +40,7 @@ TTerm StufeThreeItem() {
   item.Wert1Text = u"5·m";
   item.Term = u"(3·x – 2)·(–4)";
   item.TermAnzeige = u"(3·#5·m# – 2)·(–4)";
+  item.Ergebnis = u"–60·m + 8";
   return item;
 }
 
@@ -71,6 +76,38 @@ TEST(SubstitutionTexts, ANegativeValueHasNoParenthesesInThePrefix) {
   TTerm item = StufeOneItem();
   item.Wert1Text = u"–7";
   EXPECT_EQ(SubstitutionOpenPrefix(item, 1), u"T(–7) =");
+}
+
+// The worked example: the substitution line marks the values in the head and in the term.
+TEST(SubstitutionTexts, WorkedExampleLines) {
+  struct ExampleCase {
+    TTerm item;
+    int level;
+    SubstitutionExampleLines lines;
+  };
+  const std::vector<ExampleCase> cases{
+      {StufeOneItem(),
+       1,
+       {u"Geg.: T(a) = –3·(2 – 5·a)", u"Ges.: T(–2)", u"T(a) = –3·(2 – 5·a)",
+        u"T(#–2#) = –3·(2 – 5·#(–2)#) = –36", u"T(–2) = –36"}},
+      {StufeTwoItem(),
+       2,
+       {u"Geg.: T(p, q) = 4·p – 7·q + 3", u"Ges.: T(2, –5)", u"T(p, q) = 4·p – 7·q + 3",
+        u"T(#2#, #–5#) = 4·#2# – 7·#(–5)# + 3 = 46", u"T(2, –5) = 46"}},
+      {StufeThreeItem(),
+       3,
+       {u"Geg.: T(x) = (3·x – 2)·(–4)", u"Ges.: T(5·m)", u"T(x) = (3·x – 2)·(–4)",
+        u"T(#5·m#) = (3·#5·m# – 2)·(–4)", u"T(5·m) = –60·m + 8"}},
+  };
+  for (const ExampleCase& c : cases) {
+    SCOPED_TRACE(c.level);
+    const SubstitutionExampleLines lines = SubstitutionExample(c.item, c.level);
+    EXPECT_EQ(lines.given, c.lines.given);
+    EXPECT_EQ(lines.wanted, c.lines.wanted);
+    EXPECT_EQ(lines.term, c.lines.term);
+    EXPECT_EQ(lines.substitution, c.lines.substitution);
+    EXPECT_EQ(lines.result, c.lines.result);
+  }
 }
 
 }  // namespace
