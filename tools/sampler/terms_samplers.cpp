@@ -2,6 +2,7 @@
 
 #include "json_line.h"
 #include "samplers.h"
+#include "topics/terms/like_term_generators.h"
 #include "topics/terms/substitution_generators.h"
 #include "topics/terms/term_record.h"
 
@@ -21,8 +22,8 @@ std::string TermJson(const TTerm& item) {
       .add("LoesungMarkiert", item.LoesungMarkiert)
       .add("Loesung", item.Loesung)
       .add("Antwort", item.Antwort)
-      .add("Var1", Text(1, item.Var1))
-      .add("Var2", Text(1, item.Var2))
+      .add("Var1", item.Var1)
+      .add("Var2", item.Var2)
       .add("Wert1", item.Wert1)
       .add("Wert2", item.Wert2)
       .add("ErgebnisWert", item.ErgebnisWert)
@@ -59,6 +60,9 @@ void AddTermsSamplers(SamplerList& samplers) {
   samplers.push_back(TermSampler("EinsetzenStufe1", EinsetzenStufe1, EinsetzenTerme));
   samplers.push_back(TermSampler("EinsetzenStufe2", EinsetzenStufe2, EinsetzenTerme));
   samplers.push_back(TermSampler("EinsetzenStufe3", EinsetzenStufe3, EinsetzenTerme));
+  samplers.push_back(TermSampler("AddSubStufe1", AddSubStufe1, AddSubTerme));
+  samplers.push_back(TermSampler("AddSubStufe2", AddSubStufe2, AddSubTerme));
+  samplers.push_back(TermSampler("AddSubStufe3", AddSubStufe3, AddSubTerme));
 }
 
 }  // namespace kalkora::sampler

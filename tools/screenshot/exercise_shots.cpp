@@ -4,11 +4,13 @@
 #include <QKeyEvent>
 #include <functional>
 
+#include "practice/example_window.h"
 #include "practice/exercise_window.h"
 #include "shell/text_conversion.h"
 #include "terms/term_exponents.h"
 #include "topics/polynomials/polynomial_record.h"
 #include "topics/powers/power_record.h"
+#include "topics/terms/term_record.h"
 
 namespace kalkora::screenshot {
 namespace {
@@ -54,6 +56,20 @@ void AnswerPowerItemsInEveryState(QWidget& window) {
   AnswerInEveryState(window, [](int i) {
     return JoinExponentDigits(powers::Potenzen[static_cast<std::size_t>(i)].Antwort());
   });
+}
+
+void AnswerLikeTermItemsInEveryState(QWidget& window) {
+  AnswerInEveryState(
+      window, [](int i) { return terms_topic::AddSubTerme[static_cast<std::size_t>(i)].Antwort; });
+}
+
+std::function<void(QWidget& window)> ChooseExampleLevel(int level) {
+  return [level](QWidget& window) {
+    if (auto* examples = qobject_cast<ExampleWindow*>(&window)) {
+      examples->levelButton(level)->click();
+      Settle();
+    }
+  };
 }
 
 }  // namespace kalkora::screenshot

@@ -1,7 +1,8 @@
 #pragma once
-// Learner's moves in the polynomial and power exercises, for the screenshots.
+// Learner's moves in the exercise and worked-example windows, for the screenshots.
 
 #include <QWidget>
+#include <functional>
 
 namespace kalkora::screenshot {
 
@@ -10,5 +11,9 @@ namespace kalkora::screenshot {
 // text in rose), item 4 wrong once (waiting for the correction), item 5 open.
 void AnswerPolynomialItemsInEveryState(QWidget& window);
 void AnswerPowerItemsInEveryState(QWidget& window);
+void AnswerLikeTermItemsInEveryState(QWidget& window);
+
+// Picks a level in the radio group of an open worked-example window.
+std::function<void(QWidget& window)> ChooseExampleLevel(int level);
 
 }  // namespace kalkora::screenshot
