@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <cstdio>
 
+#include "learner_moves.h"
 #include "shell/application.h"
 #include "shell/kalkora_window.h"
 #include "shell/main_window.h"
@@ -16,10 +17,6 @@
 #include "shots.h"
 
 namespace {
-
-void settle() {
-  for (int i = 0; i < 3; ++i) QApplication::processEvents();
-}
 
 QWidget* visibleChildWindow(const QWidget& main) {
   for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -51,7 +48,7 @@ int main(int argc, char* argv[]) {
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   kalkora::SetRandomSeed(2026);
   kalkora::TfrmKalkora& main = kalkora::StartKalkora();
-  settle();
+  kalkora::screenshot::Settle();
 
   int failures = 0;
   for (const kalkora::screenshot::Shot& shot : kalkora::screenshot::AllShots()) {
@@ -65,7 +62,7 @@ int main(int argc, char* argv[]) {
         continue;
       }
       item->trigger();
-      settle();
+      kalkora::screenshot::Settle();
       window = visibleChildWindow(main);
       if (!window) {
         std::fprintf(stderr, "%s opened no window\n", qPrintable(shot.menuItem));
@@ -74,9 +71,9 @@ int main(int argc, char* argv[]) {
       }
     }
     if (shot.prepare) shot.prepare(*window);
-    settle();
+    kalkora::screenshot::Settle();
     QWidget* pictured = shot.picture ? shot.picture(*window) : window;
-    settle();
+    kalkora::screenshot::Settle();
     const QString path = folder.filePath(shot.file + ".png");
     if (!pictured || !pictured->grab().save(path)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -86,11 +83,11 @@ int main(int argc, char* argv[]) {
     }
     if (pictured && pictured != window) {
       pictured->close();
-      settle();
+      kalkora::screenshot::Settle();
     }
     if (window != &main) {
       window->close();
-      settle();
+      kalkora::screenshot::Settle();
     }
   }
   kalkora::DestroyWindows();

@@ -1,9 +1,9 @@
 #include "substitution_shots.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QPushButton>
 
+#include "learner_moves.h"
 #include "practice/evaluation_window.h"
 #include "shell/shared_functions.h"
 #include "shell/text_conversion.h"
@@ -15,22 +15,7 @@
 namespace kalkora::screenshot {
 namespace {
 
-void Settle() {
-  for (int i = 0; i < 3; ++i) QApplication::processEvents();
-}
-
 const TTerm& Item(int i) { return terms_topic::EinsetzenTerme[static_cast<std::size_t>(i)]; }
-
-// Types into the field of item i and presses Enter, which moves on and so judges the field.
-void Answer(ExerciseWindow& window, int i, const Text& text) {
-  AnswerField* field = window.answerField(i);
-  field->setFocus(Qt::OtherFocusReason);
-  Settle();
-  field->setText(ToQString(text));
-  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-  QApplication::sendEvent(field, &enter);
-  Settle();
-}
 
 // A wrong answer a learner might give: the value off by `offset`, or the term with its first
 // digit off by `offset`.
@@ -47,22 +32,11 @@ Text WrongAnswer(int i, int offset) {
   return wrong;
 }
 
-ExerciseWindow& Activated(QWidget& window) {
-  QApplication::setActiveWindow(&window);
-  Settle();
-  return static_cast<ExerciseWindow&>(window);
-}
-
 }  // namespace
 
-void AnswerSubstitutionItemsInEveryState(QWidget& shown) {
-  ExerciseWindow& window = Activated(shown);
-  Answer(window, 1, Item(1).Antwort);
-  Answer(window, 2, WrongAnswer(2, 1));
-  Answer(window, 2, Item(2).Antwort);
-  Answer(window, 3, WrongAnswer(3, 1));
-  Answer(window, 3, WrongAnswer(3, 2));
-  Answer(window, 4, WrongAnswer(4, 1));
+void AnswerSubstitutionItemsInEveryState(QWidget& window) {
+  AnswerInEveryState(
+      window, [](int i) { return Item(i).Antwort; }, WrongAnswer);
 }
 
 QWidget* PlaySubstitutionRunToEvaluation(QWidget& shown) {
