@@ -8,9 +8,9 @@
 #include <QTest>
 #include <array>
 
+#include "exercise_test.h"
 #include "practice/evaluation_window.h"
 #include "practice/practice_run.h"
-#include "program_test.h"
 #include "shell/information_box.h"
 #include "shell/shared_functions.h"
 #include "shell/window_set.h"
@@ -42,40 +42,31 @@ class PracticeWindow : public ExerciseWindow {
   std::array<ItemFlags, 5> flags_;
 };
 
-class ExerciseWindowTest : public test::ProgramTest {
+class ExerciseWindowTest : public test::ExerciseTest {
  protected:
   void SetUp() override {
-    ProgramTest::SetUp();
+    ExerciseTest::SetUp();
     SetInformationBoxForTesting([this](const QString& text) { boxes.push_back(text); });
     TfrmAuswertung::SetStepIntervalForTesting(0);
     window = std::make_unique<PracticeWindow>();
     mainWindow().openModal(*window);
     QApplication::setActiveWindow(window.get());
     ProcessEvents();
+    exercise = window.get();
   }
   void TearDown() override {
+    exercise = nullptr;
     window.reset();
     SetInformationBoxForTesting({});
     TfrmAuswertung::SetStepIntervalForTesting(100);
-    ProgramTest::TearDown();
+    ExerciseTest::TearDown();
   }
 
-  QString label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
   QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
   const QPixmap face(int i) const {
     return window->findChild<QLabel*>(QStringLiteral("img%1").arg(i))->pixmap();
   }
 
-  // Types into the field of item i and presses Enter.
-  void answer(int i, const QString& text) {
-    AnswerField* field = window->answerField(i);
-    field->setFocus(Qt::OtherFocusReason);
-    ProcessEvents();
-    field->clear();
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Return);
-    ProcessEvents();
-  }
   QString expected(int i) const { return QString::number(practice::Durchgang * 10 + i); }
 
   std::unique_ptr<PracticeWindow> window;

@@ -5,7 +5,26 @@
 #include <QLabel>
 #include <QTest>
 
+#include "shell/shared_functions.h"
+#include "shell/text_conversion.h"
+
 namespace kalkora::test {
+
+QString Typed(const Text& text) { return ToQString(ReplaceChar(text, u'–', u'-')); }
+
+QString LowerCaseLetters() {
+  QString letters;
+  for (char c = 'a'; c <= 'z'; ++c) letters += QChar(c);
+  return letters;
+}
+
+QString KeptKeys(const QString& keys, const QString& allowed) {
+  QString kept;
+  for (const QChar c : keys) {
+    if (allowed.contains(c)) kept += c;
+  }
+  return kept;
+}
 
 ExerciseWindow* ExerciseTest::openExercise(const QString& menuItem) {
   clickMenu(menuItem);
@@ -37,10 +56,22 @@ void ExerciseTest::answer(int i, const QString& text) {
   ProcessEvents();
 }
 
+QString ExerciseTest::typeKeys(int i, const QString& keys) {
+  AnswerField* field = exercise->answerField(i);
+  field->setFocus(Qt::OtherFocusReason);
+  field->clear();
+  QTest::keyClicks(field, keys);
+  return field->text();
+}
+
 int ExerciseTest::pixelsInRow(int i, const QColor& colour, int fromX) const {
+  return pixelsInRows(colour, 100 * i - 5, 100 * i + 40, fromX);
+}
+
+int ExerciseTest::pixelsInRows(const QColor& colour, int top, int bottom, int fromX) const {
   const QImage page = exercise->findChild<QWidget*>("pntUeb")->grab().toImage();
   int count = 0;
-  for (int y = 100 * i - 5; y < 100 * i + 40; ++y) {
+  for (int y = top; y < bottom; ++y) {
     for (int x = fromX; x < page.width(); ++x) {
       if (page.pixelColor(x, y).rgb() == colour.rgb()) ++count;
     }

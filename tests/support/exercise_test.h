@@ -7,8 +7,16 @@
 
 #include "practice/exercise_window.h"
 #include "program_test.h"
+#include "shell/text.h"
 
 namespace kalkora::test {
+
+// What a learner types for a text of the program: "-" for the en dash.
+QString Typed(const Text& text);
+// "abc…z": every lower-case letter, for the key filters.
+QString LowerCaseLetters();
+// The keys that a filter letting only `allowed` through keeps, in the order typed.
+QString KeptKeys(const QString& keys, const QString& allowed);
 
 class ExerciseTest : public ProgramTest {
  protected:
@@ -19,8 +27,13 @@ class ExerciseTest : public ProgramTest {
   QString label(const char* name) const;
   // Clicks into the field of item i, types the text and presses Enter.
   void answer(int i, const QString& text);
+  // Clicks into the field of item i, clears it, types the keys one by one (without Enter) and
+  // returns what the field holds.
+  QString typeKeys(int i, const QString& keys);
   // Pixels of the colour in the row of item i on the paint box, right of pixel x.
   int pixelsInRow(int i, const QColor& colour, int fromX = 0) const;
+  // Pixels of the colour in the pixel rows [top, bottom) of the paint box, right of pixel x.
+  int pixelsInRows(const QColor& colour, int top, int bottom, int fromX = 0) const;
 
   ExerciseWindow* exercise = nullptr;
 };

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QTest>
 
 #include "exercise_test.h"
 #include "shell/palette.h"
@@ -26,9 +25,7 @@ using test::ProcessEvents;
 const TPolynom& Item(int i) { return Polynom[static_cast<std::size_t>(i)]; }
 
 // What a learner types for the expected answer: one caret per exponent, "-" for the en dash.
-QString TypedAnswer(int i) {
-  return ToQString(ReplaceChar(JoinExponentDigits(Item(i).Antwort), u'–', u'-'));
-}
+QString TypedAnswer(int i) { return test::Typed(JoinExponentDigits(Item(i).Antwort)); }
 
 struct Opening {
   const char* menu;
@@ -196,25 +193,14 @@ TEST_F(PolynomialWindowTest, KeyFilterLetsOnlyTheItemsLettersAndBracketsThrough)
     open(menu);
     const QString allowed =
         ToQString(PolynomAnswerLetters(TfrmPolynomeU::Kind(), TfrmPolynomeU::Level(), Item(1)));
-    AnswerField* field = window->answerField(1);
-    field->setFocus(Qt::OtherFocusReason);
     // Every lower-case letter and the brackets, typed one by one: what arrives is exactly the
     // item's letters and brackets in the order typed.
-    QString typed = "()";
-    for (char c = 'a'; c <= 'z'; ++c) typed += QChar(c);
-    QString expected;
-    for (const QChar c : typed) {
-      if (allowed.contains(c)) expected += c;
-    }
-    field->clear();
-    QTest::keyClicks(field, typed);
-    EXPECT_EQ(field->text(), expected);
+    const QString typed = "()" + test::LowerCaseLetters();
+    EXPECT_EQ(typeKeys(1, typed), test::KeptKeys(typed, allowed));
     EXPECT_EQ(allowed.contains(QLatin1Char('(')), QString(menu) != "menStufe1Poly");
     // Signs, digits and carets pass ("-" as "–"); blanks, "*", "·" and capitals do not.
     const QChar capital = QChar(Item(1).Var1).toUpper();
-    field->clear();
-    QTest::keyClicks(field, QString::fromUtf8("-2^10+3 *·") + capital);
-    EXPECT_EQ(field->text(), QString::fromUtf8("–2^10+3"));
+    EXPECT_EQ(typeKeys(1, QString::fromUtf8("-2^10+3 *·") + capital), QString::fromUtf8("–2^10+3"));
     close();
   }
 }

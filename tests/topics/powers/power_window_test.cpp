@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QTest>
 
 #include "exercise_test.h"
 #include "shell/palette.h"
@@ -24,9 +23,7 @@ using test::ProcessEvents;
 
 const TPotenz& Item(int i) { return Potenzen[static_cast<std::size_t>(i)]; }
 
-QString TypedAnswer(int i) {
-  return ToQString(ReplaceChar(JoinExponentDigits(Item(i).Antwort()), u'–', u'-'));
-}
+QString TypedAnswer(int i) { return test::Typed(JoinExponentDigits(Item(i).Antwort())); }
 
 struct Opening {
   const char* menu;
@@ -64,18 +61,6 @@ class PowerWindowTest : public test::ExerciseTest {
     window = nullptr;
   }
 
-  // Pixels of the colour in the pixel rows [top, bottom) of the paint box.
-  int pixels(const QColor& colour, int top, int bottom) const {
-    const QImage page = window->findChild<QWidget*>("pntUeb")->grab().toImage();
-    int count = 0;
-    for (int y = top; y < bottom; ++y) {
-      for (int x = 0; x < page.width(); ++x) {
-        if (page.pixelColor(x, y).rgb() == colour.rgb()) ++count;
-      }
-    }
-    return count;
-  }
-
   TfrmPotenzenU* window = nullptr;
 };
 
@@ -87,7 +72,7 @@ TEST_F(PowerWindowTest, OpensEachModeAndLevelFromTheMenu) {
     EXPECT_TRUE(label("lblAnzeige").startsWith(QString::fromUtf8(o.instructionStart)));
     EXPECT_EQ(label("lblDurchgang"), "1 / 3");
     // The purple hint stands centred under the rows (page y −28 is pixel row 580).
-    EXPECT_GT(pixels(palette::palPurple, 565, 595), 50);
+    EXPECT_GT(pixelsInRows(palette::palPurple, 565, 595), 50);
     const int rowPixel = 500 + static_cast<int>(10 * o.rowX);
     for (int i = 1; i <= 5; ++i) {
       SCOPED_TRACE(i);
@@ -148,20 +133,10 @@ TEST_F(PowerWindowTest, KeyFilterLetsOnlyTheItemsLettersThrough) {
       if (Item(1).Buchst[k] > u' ') letters += QChar(Item(1).Buchst[k]);
     }
     ASSERT_FALSE(letters.isEmpty());
-    AnswerField* field = window->answerField(1);
-    field->setFocus(Qt::OtherFocusReason);
-    QString typed;
-    for (char c = 'a'; c <= 'z'; ++c) typed += QChar(c);
-    QString expected;
-    for (const QChar c : typed) {
-      if (letters.contains(c)) expected += c;
-    }
-    field->clear();
-    QTest::keyClicks(field, typed);
-    EXPECT_EQ(field->text(), expected);
-    field->clear();
-    QTest::keyClicks(field, QString::fromUtf8("-3^12+4 *·()") + letters[0].toUpper());
-    EXPECT_EQ(field->text(), QString::fromUtf8("–3^12+4"));
+    const QString alphabet = test::LowerCaseLetters();
+    EXPECT_EQ(typeKeys(1, alphabet), test::KeptKeys(alphabet, letters));
+    EXPECT_EQ(typeKeys(1, QString::fromUtf8("-3^12+4 *·()") + letters[0].toUpper()),
+              QString::fromUtf8("–3^12+4"));
     close();
   }
 }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QTest>
 
 #include "drawing/markup.h"
 #include "exercise_test.h"
@@ -21,11 +20,9 @@ namespace {
 
 using terms_topic::AddSubTerme;
 using test::ProcessEvents;
+using test::Typed;
 
 const TTerm& Item(int i) { return AddSubTerme[static_cast<std::size_t>(i)]; }
-
-// What a learner types for a text: "-" for the en dash.
-QString Typed(const Text& text) { return ToQString(ReplaceChar(text, u'–', u'-')); }
 
 // A multiple of a letter as a learner would type it: "6a", "-b", "b".
 QString Multiple(int coefficient, char16_t letter) {
@@ -54,17 +51,6 @@ class LikeTermsWindowTest : public test::ExerciseTest {
     ExerciseTest::TearDown();
   }
 
-  int purplePixels() const {
-    const QImage page = window->findChild<QWidget*>("pntUeb")->grab().toImage();
-    int count = 0;
-    for (int y = 570; y < 605; ++y) {
-      for (int x = 0; x < page.width(); ++x) {
-        if (page.pixelColor(x, y).rgb() == palette::palPurple.rgb()) ++count;
-      }
-    }
-    return count;
-  }
-
   TfrmAddSubU* window = nullptr;
 };
 
@@ -79,7 +65,8 @@ TEST_F(LikeTermsWindowTest, OpensEachLevelWithTheOrderHint) {
                         "Gib den jeweiligen Term ohne Multiplikationszeichen ein.")));
     EXPECT_EQ(window->findChild<QWidget*>("grpVersuche")->height(), 60);
     EXPECT_EQ(window->findChild<QWidget*>("grpPunkte")->height(), 60);
-    EXPECT_GT(purplePixels(), 200);  // "Gib das Ergebnis alphabetisch aufsteigend sortiert ein."
+    // "Gib das Ergebnis alphabetisch aufsteigend sortiert ein." under the rows.
+    EXPECT_GT(pixelsInRows(palette::palPurple, 570, 605), 200);
     for (int i = 1; i <= 5; ++i) {
       SCOPED_TRACE(i);
       EXPECT_TRUE(Item(i).Aktiv);
@@ -140,10 +127,8 @@ TEST_F(LikeTermsWindowTest, TheFieldTakesOnlyTheItemsLetters) {
   const QChar second(Item(1).Var2);
   QChar other = QLatin1Char('a');
   while (other == first || other == second) other = QChar(other.unicode() + 1);
-  AnswerField* field = window->answerField(1);
-  field->setFocus(Qt::OtherFocusReason);
-  QTest::keyClicks(field, QString("-3") + first + "*" + other + "+ 7" + second + first.toUpper());
-  EXPECT_EQ(field->text(), QString(QChar(0x2013)) + "3" + first + "+7" + second);
+  EXPECT_EQ(typeKeys(1, QString("-3") + first + "*" + other + "+ 7" + second + first.toUpper()),
+            QString(QChar(0x2013)) + "3" + first + "+7" + second);
 }
 
 // The field is 20 pixels wider than the expected answer drawn: narrow for "0" or "a", wide for

@@ -26,11 +26,9 @@ namespace {
 
 using terms_topic::EinsetzenTerme;
 using test::ProcessEvents;
+using test::Typed;
 
 const TTerm& Item(int i) { return EinsetzenTerme[static_cast<std::size_t>(i)]; }
-
-// What a learner types for a text: "-" for the en dash.
-QString Typed(const Text& text) { return ToQString(ReplaceChar(text, u'–', u'-')); }
 
 class SubstitutionWindowTest : public test::ExerciseTest {
  protected:
@@ -276,12 +274,9 @@ TEST_F(SubstitutionWindowTest, KeyFilterOfEachLevel) {
     const QChar letter(Item(1).Var1);
     const QChar other(letter == QLatin1Char('b') ? QLatin1Char('c') : QLatin1Char('b'));
     const QChar upper = letter.toUpper();
-    AnswerField* field = window->answerField(1);
-    field->setFocus(Qt::OtherFocusReason);
-    field->clear();
-    QTest::keyClicks(
-        field, QString(c.typed).replace("%1", letter).replace("%2", other).replace("%3", upper));
-    EXPECT_EQ(field->text(), QString(c.shown).replace("%1", letter));
+    const QString keys =
+        QString(c.typed).replace("%1", letter).replace("%2", other).replace("%3", upper);
+    EXPECT_EQ(typeKeys(1, keys), QString(c.shown).replace("%1", letter));
   }
 }
 
