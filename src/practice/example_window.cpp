@@ -73,6 +73,11 @@ ExampleWindow::ExampleWindow(const WindowDesign& design, const Layout& layout)
 
 QWidget* ExampleWindow::paintBox() const { return pnt_; }
 
+int ExampleWindow::Level() {
+  const int level = selection::selLevel;
+  return level >= 1 && level <= 3 ? level : 1;
+}
+
 void ExampleWindow::SetExamplePage() { SetPage(-50, 50, -35, 35, 1000, 700); }
 
 void ExampleWindow::FormActivate() {

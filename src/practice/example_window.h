@@ -46,6 +46,9 @@ class ExampleWindow : public KalkoraWindow {
   // Steps of the step-by-step display ("Weiter"); the window shows the button where it has one.
   virtual void btnWeiterClick() {}
 
+  // The level chosen in the radio group (selLevel), 1 … 3.
+  static int Level();
+
   // The page of the paint box: x −50 … 50, y −35 … 35 on 1000 × 700 pixels (10 pixels a unit);
   // pntPaint makes it current before it draws.
   static void SetExamplePage();

@@ -4,7 +4,6 @@
 
 #include "drawing/markup.h"
 #include "shell/palette.h"
-#include "shell/selection.h"
 #include "topics/terms/like_term_generators.h"
 #include "topics/terms/like_term_texts.h"
 #include "topics/terms/term_record.h"
@@ -15,11 +14,6 @@ namespace {
 using terms_topic::AddSubTerme;
 
 TTerm& Item(int example) { return AddSubTerme[static_cast<std::size_t>(example)]; }
-
-int Level() {
-  const int level = selection::selLevel;
-  return level >= 1 && level <= 3 ? level : 1;
-}
 
 // The first line of each example (page y); a second line stands 5 units lower.
 constexpr double ExampleY(int example) { return 25 - 18 * (example - 1); }

@@ -4,7 +4,6 @@
 
 #include "drawing/markup.h"
 #include "shell/palette.h"
-#include "shell/selection.h"
 #include "topics/terms/substitution_generators.h"
 #include "topics/terms/substitution_texts.h"
 #include "topics/terms/term_record.h"
@@ -15,11 +14,6 @@ namespace {
 using terms_topic::EinsetzenTerme;
 
 TTerm& Item(int example) { return EinsetzenTerme[static_cast<std::size_t>(example)]; }
-
-int Level() {
-  const int level = selection::selLevel;
-  return level >= 1 && level <= 3 ? level : 1;
-}
 
 constexpr double kGivenX = -49;
 constexpr double kWorkX = -27;
