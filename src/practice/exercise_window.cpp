@@ -146,6 +146,15 @@ Text ExerciseWindow::answeredLine(int item, Text prefix, bool right, TextView so
   return prefix;
 }
 
+void ExerciseWindow::DrawOpenRow(QPainter& painter, double x, double y, TextView prefix,
+                                 OpenRowMarks marks) {
+  if (marks == OpenRowMarks::Black) {
+    DrawTwoColour(painter, x, y, prefix, kRowTextSize, true, QColor(Qt::black), QColor(Qt::black));
+  } else {
+    DrawMarkupLeft(painter, x, y, prefix, kRowTextSize, true, palette::MarkupColours);
+  }
+}
+
 void ExerciseWindow::DrawFinishedRow(QPainter& painter, double x, double y, TextView line,
                                      bool right) {
   DrawTwoColour(painter, x, y, line, kRowTextSize, true, QColor(Qt::black),

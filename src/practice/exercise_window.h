@@ -79,6 +79,12 @@ class ExerciseWindow : public KalkoraWindow {
   // The prefix followed by the answer in "#" marks: the solution when the item was answered
   // right, otherwise the learner's text.
   Text answeredLine(int item, Text prefix, bool right, TextView solution) const;
+  // How an open row draws the marks of its prefix: in the markup colours, or all black ("#"
+  // only switches between black and black, every other character is drawn as it stands).
+  enum class OpenRowMarks { Coloured, Black };
+  // Draws the prefix of an open row at (x, y), left-aligned.
+  static void DrawOpenRow(QPainter& painter, double x, double y, TextView prefix,
+                          OpenRowMarks marks);
   // Draws a finished row at (x, y): black, with the "#"-marked answer in violet when it was
   // right and in rose when the solution was shown.
   static void DrawFinishedRow(QPainter& painter, double x, double y, TextView line, bool right);

@@ -114,10 +114,8 @@ void TfrmPolynomeU::drawItem(QPainter& painter, int i) const {
   const TPolynom& item = Item(i);
   const double x = polynomial_exercise::PrefixX(kind, Level());
   const double y = RowY(i);
-  const QColor black(Qt::black);
   if (!item.Richtig && !item.Gezeigt) {
-    DrawTwoColour(painter, x, y, polynomial_exercise::AnswerPrefix(kind, item), kRowTextSize, true,
-                  black, black);
+    DrawOpenRow(painter, x, y, polynomial_exercise::AnswerPrefix(kind, item), OpenRowMarks::Black);
     return;
   }
   DrawFinishedRow(painter, x, y,

@@ -85,7 +85,7 @@ void TfrmPotenzenU::drawItem(QPainter& painter, int i) const {
   const double x = powers::PowerExerciseRowX(exercise_);
   const double y = RowY(i);
   if (!item.Richtig && !item.Gezeigt) {
-    DrawMarkupLeft(painter, x, y, AnswerPrefix(item), kRowTextSize, true, palette::MarkupColours);
+    DrawOpenRow(painter, x, y, AnswerPrefix(item), OpenRowMarks::Coloured);
     return;
   }
   // The whole equation: the solution in violet, or the learner's last answer in rose.

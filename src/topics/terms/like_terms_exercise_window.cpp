@@ -84,13 +84,9 @@ void TfrmAddSubU::drawItem(QPainter& painter, int i) const {
         painter, kPrefixX, y,
         answeredLine(i, terms_topic::LikeTermAnswerPrefix(item), item.Richtig, item.Loesung),
         item.Richtig);
-  } else if (Level() == 3) {
-    const QColor black(Qt::black);
-    DrawTwoColour(painter, kPrefixX, y, terms_topic::LikeTermAnswerPrefix(item), kRowTextSize, true,
-                  black, black);
   } else {
-    DrawMarkupLeft(painter, kPrefixX, y, terms_topic::LikeTermAnswerPrefix(item), kRowTextSize,
-                   true, palette::MarkupColours);
+    DrawOpenRow(painter, kPrefixX, y, terms_topic::LikeTermAnswerPrefix(item),
+                Level() == 3 ? OpenRowMarks::Black : OpenRowMarks::Coloured);
   }
 }
 

@@ -90,19 +90,15 @@ void TfrmEinsetzenU::drawItem(QPainter& painter, int i) const {
   DrawMarkupLeft(painter, kTaskX, y, terms_topic::SubstitutionTaskText(item, level), kRowTextSize,
                  true, palette::MarkupColours);
 
-  const QColor black(Qt::black);
   if (item.Richtig || item.Gezeigt) {
     // The answer after the prefix: the solution in violet, or the learner's wrong text in rose.
     DrawFinishedRow(painter, prefixX, y,
                     answeredLine(i, terms_topic::SubstitutionAnswerPrefix(item, level),
                                  item.Richtig, item.Loesung),
                     item.Richtig);
-  } else if (level == 3) {
-    DrawTwoColour(painter, prefixX, y, terms_topic::SubstitutionOpenPrefix(item, level),
-                  kRowTextSize, true, black, black);
   } else {
-    DrawMarkupLeft(painter, prefixX, y, terms_topic::SubstitutionOpenPrefix(item, level),
-                   kRowTextSize, true, palette::MarkupColours);
+    DrawOpenRow(painter, prefixX, y, terms_topic::SubstitutionOpenPrefix(item, level),
+                level == 3 ? OpenRowMarks::Black : OpenRowMarks::Coloured);
   }
 }
 
