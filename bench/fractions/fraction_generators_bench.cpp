@@ -2,7 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "shell/random.h"
+#include "generate_items.h"
 #include "topics/fractions/cancelling_generator.h"
 #include "topics/fractions/domain_generator.h"
 #include "topics/fractions/fraction_record.h"
@@ -13,19 +13,11 @@
 
 namespace {
 
-void GenerateItems(benchmark::State& state, void (*generator)(int)) {
-  kalkora::SetRandomSeed(20261210);
-  int item = 1;
-  for (auto _ : state) {
-    generator(item);
-    benchmark::DoNotOptimize(kalkora::fractions::Bruch[static_cast<std::size_t>(item)]);
-    item = item == 5 ? 1 : item + 1;
-  }
-  kalkora::ClearFixedRandomSeed();
-}
-
-#define KALKORA_GENERATOR_BENCHMARK(generator)                                                     \
-  void generator(benchmark::State& state) { GenerateItems(state, kalkora::fractions::generator); } \
+#define KALKORA_GENERATOR_BENCHMARK(generator)                          \
+  void generator(benchmark::State& state) {                             \
+    kalkora::bench::GenerateItems(state, kalkora::fractions::generator, \
+                                  kalkora::fractions::Bruch);           \
+  }                                                                     \
   BENCHMARK(generator)
 
 KALKORA_GENERATOR_BENCHMARK(DefmengeU);

@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "shell/random.h"
+#include "generate_items.h"
 #include "topics/polynomials/polynomial_generators.h"
 #include "topics/polynomials/polynomial_record.h"
 #include "topics/polynomials/polynomial_writing.h"
@@ -11,16 +11,9 @@
 namespace {
 
 void GenerateItems(benchmark::State& state, void (*generator)(int)) {
-  kalkora::SetRandomSeed(20261209);
   kalkora::polynomials::LongestRedraw = 0;
-  int item = 1;
-  for (auto _ : state) {
-    generator(item);
-    benchmark::DoNotOptimize(kalkora::polynomials::Polynom[static_cast<std::size_t>(item)]);
-    item = item == 5 ? 1 : item + 1;
-  }
+  kalkora::bench::GenerateItems(state, generator, kalkora::polynomials::Polynom);
   state.counters["longest_redraw"] = kalkora::polynomials::LongestRedraw;
-  kalkora::ClearFixedRandomSeed();
 }
 
 #define KALKORA_GENERATOR_BENCHMARK(generator)                                          \

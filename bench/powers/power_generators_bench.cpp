@@ -2,25 +2,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include "shell/random.h"
+#include "generate_items.h"
 #include "topics/powers/power_generators.h"
 #include "topics/powers/power_record.h"
 
 namespace {
 
-void GenerateItems(benchmark::State& state, kalkora::powers::PowerGenerator generator) {
-  kalkora::SetRandomSeed(20261210);
-  int item = 1;
-  for (auto _ : state) {
-    generator(item);
-    benchmark::DoNotOptimize(kalkora::powers::Potenzen[static_cast<std::size_t>(item)]);
-    item = item == 5 ? 1 : item + 1;
-  }
-  kalkora::ClearFixedRandomSeed();
-}
-
-#define KALKORA_GENERATOR_BENCHMARK(generator)                                                  \
-  void generator(benchmark::State& state) { GenerateItems(state, kalkora::powers::generator); } \
+#define KALKORA_GENERATOR_BENCHMARK(generator)                                                   \
+  void generator(benchmark::State& state) {                                                      \
+    kalkora::bench::GenerateItems(state, kalkora::powers::generator, kalkora::powers::Potenzen); \
+  }                                                                                              \
   BENCHMARK(generator)
 
 KALKORA_GENERATOR_BENCHMARK(GenMultiply1);

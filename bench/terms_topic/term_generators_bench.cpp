@@ -2,25 +2,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include "shell/random.h"
+#include "generate_items.h"
 #include "topics/terms/like_term_generators.h"
 #include "topics/terms/substitution_generators.h"
 #include "topics/terms/term_record.h"
 
 namespace {
 
-template <typename Items>
-void GenerateItems(benchmark::State& state, void (*generator)(int), Items& items) {
-  kalkora::SetRandomSeed(20261209);
-  int item = 1;
-  for (auto _ : state) {
-    generator(item);
-    benchmark::DoNotOptimize(items[static_cast<std::size_t>(item)]);
-    item = item == 5 ? 1 : item + 1;
-  }
-  kalkora::ClearFixedRandomSeed();
-}
-
+using kalkora::bench::GenerateItems;
 using namespace kalkora::terms_topic;
 
 void BM_EinsetzenStufe1(benchmark::State& s) { GenerateItems(s, EinsetzenStufe1, EinsetzenTerme); }
