@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "shell/application.h"
-#include "shell/window_set.h"
+#include "app/application.h"
+#include "app/window_set.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -8,12 +8,12 @@
 #include <QImage>
 #include <QPainter>
 
+#include "app/application.h"
 #include "drawing/fraction_expression.h"
 #include "drawing/fractions.h"
 #include "drawing/markup.h"
 #include "drawing/page.h"
-#include "shell/application.h"
-#include "shell/palette.h"
+#include "frame/palette.h"
 
 namespace {
 

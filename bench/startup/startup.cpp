@@ -2,10 +2,10 @@
 
 #include <QApplication>
 
+#include "app/application.h"
+#include "app/main_window.h"
+#include "app/window_set.h"
 #include "first_paint.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
-#include "shell/window_set.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace kalkora::bench {
 

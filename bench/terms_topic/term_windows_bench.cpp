@@ -9,9 +9,9 @@
 #include <QMenuBar>
 #include <chrono>
 
-#include "shell/application.h"
-#include "shell/main_window.h"
-#include "shell/window_set.h"
+#include "app/application.h"
+#include "app/main_window.h"
+#include "app/window_set.h"
 #include "topics/terms/like_terms_examples_window.h"
 #include "topics/terms/like_terms_exercise_window.h"
 #include "topics/terms/substitution_examples_window.h"

@@ -11,15 +11,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/application.h"
+#include "base/text.h"
 #include "drawing/denominator_table.h"
 #include "drawing/fraction_expression.h"
 #include "drawing/fractions.h"
 #include "drawing/markup.h"
 #include "drawing/page.h"
 #include "drawing/primitives.h"
-#include "shell/application.h"
-#include "shell/palette.h"
-#include "shell/text.h"
+#include "frame/palette.h"
 
 namespace {
 

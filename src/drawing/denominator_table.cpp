@@ -2,7 +2,7 @@
 
 #include "drawing/markup.h"
 #include "drawing/primitives.h"
-#include "shell/palette.h"
+#include "frame/palette.h"
 
 namespace kalkora {
 

@@ -9,7 +9,7 @@
 #include <QColor>
 #include <QPainter>
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora {
 

@@ -6,8 +6,8 @@
 
 #include <QPainter>
 
-#include "shell/palette.h"
-#include "shell/text.h"
+#include "base/text.h"
+#include "frame/palette.h"
 
 namespace kalkora {
 

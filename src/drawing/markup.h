@@ -21,8 +21,8 @@
 #include <QColor>
 #include <QPainter>
 
-#include "shell/palette.h"
-#include "shell/text.h"
+#include "base/text.h"
+#include "frame/palette.h"
 
 namespace kalkora {
 

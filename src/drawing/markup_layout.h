@@ -3,9 +3,9 @@
 // the text character by character, applies the markers the operation knows, and either draws
 // or only measures.
 
+#include "base/text.h"
 #include "drawing/glyph_painter.h"
-#include "shell/palette.h"
-#include "shell/text.h"
+#include "frame/palette.h"
 
 namespace kalkora {
 

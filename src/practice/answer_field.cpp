@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 
-#include "shell/keyboard.h"
+#include "frame/keyboard.h"
 
 namespace kalkora {
 namespace {

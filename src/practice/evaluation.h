@@ -1,7 +1,7 @@
 #pragma once
 // The rating of a whole practice run shown by the evaluation window.
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora::practice {
 

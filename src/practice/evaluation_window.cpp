@@ -3,14 +3,19 @@
 #include <QCloseEvent>
 #include <QStyle>
 
+#include "frame/number_format.h"
+#include "frame/palette.h"
+#include "frame/text_conversion.h"
 #include "practice/evaluation.h"
 #include "practice/practice_run.h"
-#include "shell/number_format.h"
-#include "shell/palette.h"
-#include "shell/text_conversion.h"
 
 namespace kalkora {
 namespace {
+
+TfrmAuswertung*& instance() {
+  static TfrmAuswertung* window = nullptr;
+  return window;
+}
 
 int& stepInterval() {
   static int milliseconds = 100;
@@ -47,12 +52,19 @@ QString percentText(float share) { return FixedDecimal(share * 100.0, 3) + QStri
 
 }  // namespace
 
+TfrmAuswertung::~TfrmAuswertung() {
+  if (instance() == this) instance() = nullptr;
+}
+
+TfrmAuswertung* TfrmAuswertung::Instance() { return instance(); }
+
 void TfrmAuswertung::SetStepIntervalForTesting(int milliseconds) { stepInterval() = milliseconds; }
 
 TfrmAuswertung::TfrmAuswertung()
     : KalkoraWindow(WindowDesign{QStringLiteral("frmAuswertung"), QStringLiteral("Auswertung"),
                                  QSize(392, 433), TitleBarButtons::None, /*hasMenu=*/false,
                                  /*setsPalette=*/false, /*maximises=*/false}) {
+  instance() = this;
   QWidget* client = clientArea();
   const QColor blue(0, 0, 255);
   const QColor red(255, 0, 0);

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "frame/kalkora_window.h"
 #include "practice/bar_gauge.h"
-#include "shell/kalkora_window.h"
 
 namespace kalkora {
 
@@ -16,6 +16,11 @@ class TfrmAuswertung : public KalkoraWindow {
 
  public:
   TfrmAuswertung();
+  ~TfrmAuswertung() override;
+
+  // The program's one evaluation window, which every exercise window opens (null while none
+  // exists).
+  static TfrmAuswertung* Instance();
 
   // Computes the rating from the run counters and starts the count-up.
   void FormActivate() override;

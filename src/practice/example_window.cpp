@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
+#include "base/random.h"
+#include "base/selection.h"
 #include "drawing/page.h"
-#include "shell/random.h"
-#include "shell/selection.h"
 
 namespace kalkora {
 

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <array>
 
-#include "shell/kalkora_window.h"
+#include "frame/kalkora_window.h"
 
 namespace kalkora {
 

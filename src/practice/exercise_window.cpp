@@ -3,14 +3,13 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "base/random.h"
 #include "drawing/markup.h"
+#include "frame/information_box.h"
+#include "frame/number_format.h"
+#include "frame/palette.h"
+#include "frame/text_conversion.h"
 #include "practice/evaluation_window.h"
-#include "shell/information_box.h"
-#include "shell/number_format.h"
-#include "shell/palette.h"
-#include "shell/random.h"
-#include "shell/text_conversion.h"
-#include "shell/window_set.h"
 
 namespace kalkora {
 
@@ -312,7 +311,9 @@ void ExerciseWindow::btnWeiterClick() {
 
 void ExerciseWindow::btnAuswertungClick() {
   // When the evaluation closes, this window is activated again and starts a new run.
-  openModal(*Windows().frmAuswertung, /*stayVisible=*/true);
+  if (TfrmAuswertung* evaluation = TfrmAuswertung::Instance()) {
+    openModal(*evaluation, /*stayVisible=*/true);
+  }
 }
 
 }  // namespace kalkora

@@ -9,13 +9,13 @@
 #include <QPushButton>
 #include <vector>
 
+#include "base/text.h"
 #include "drawing/page.h"
+#include "frame/kalkora_window.h"
+#include "frame/status_pictures.h"
 #include "practice/answer_field.h"
 #include "practice/item_flags.h"
 #include "practice/practice_run.h"
-#include "shell/kalkora_window.h"
-#include "shell/status_pictures.h"
-#include "shell/text.h"
 
 namespace kalkora {
 

@@ -1,6 +1,6 @@
 #include "practice/practice_run.h"
 
-#include "shell/shared_functions.h"
+#include "base/shared_functions.h"
 
 namespace kalkora::practice {
 

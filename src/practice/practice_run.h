@@ -3,7 +3,7 @@
 // answer does to them and to its item, and the texts shown to the learner. The windows apply
 // these rules; they never count on their own.
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora::practice {
 

@@ -2,7 +2,7 @@
 // The value of an internal-form term as integer text: the only way the generators reach the
 // expression evaluator.
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/shared_functions.h"
+#include "base/shared_functions.h"
 #include "terms/evaluate_term_text.h"
 #include "terms/term_forms.h"
 #include "terms/term_letters.h"

@@ -3,7 +3,7 @@
 // marked solution of a like-term item, and cleaning it into the shown solution and the
 // expected answer.
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora {
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <vector>
 
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace kalkora::term_builders {
 

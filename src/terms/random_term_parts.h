@@ -1,9 +1,9 @@
 #pragma once
 // Random building blocks of the term generators: signs, coefficients, substitution values and
-// letter sequences. Every number comes from the process's one random source (shell/random.h).
+// letter sequences. Every number comes from the process's one random source (base/random.h).
 
-#include "shell/one_based_array.h"
-#include "shell/text.h"
+#include "base/one_based_array.h"
+#include "base/text.h"
 
 namespace kalkora::term_builders {
 

@@ -3,7 +3,7 @@
 // text "^" raises only the one character after it, so an exponent of two digits is written
 // with a second "^" before its second digit: ‹x^1^2›.
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora {
 

@@ -8,7 +8,7 @@
 //
 // Every operation works on any text and ends for any text.
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora {
 

@@ -1,7 +1,7 @@
 #include "terms/term_letters.h"
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "terms/text_replace.h"
 
 namespace kalkora {

@@ -2,7 +2,7 @@
 // The letters of a term: substituting numbers for them, marking them with the colour markers
 // of the markup text, swapping them, and drawing a random letter.
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora {
 

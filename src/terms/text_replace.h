@@ -1,7 +1,7 @@
 #pragma once
 // Pattern replacement shared by the notation operations.
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora {
 

@@ -23,7 +23,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora {
 

@@ -7,8 +7,8 @@
 
 #include "drawing/denominator_table.h"
 #include "drawing/page.h"
+#include "frame/palette.h"
 #include "image_probe.h"
-#include "shell/palette.h"
 
 namespace kalkora {
 namespace {

@@ -10,8 +10,8 @@
 #include "drawing/fonts.h"
 #include "drawing/markup.h"
 #include "drawing/page.h"
+#include "frame/palette.h"
 #include "image_probe.h"
-#include "shell/palette.h"
 
 namespace kalkora {
 namespace {

@@ -13,8 +13,8 @@
 #include "drawing/markup.h"
 #include "drawing/page.h"
 #include "drawing/primitives.h"
+#include "frame/palette.h"
 #include "image_probe.h"
-#include "shell/palette.h"
 
 namespace kalkora {
 namespace {

@@ -6,9 +6,9 @@
 #include <QByteArray>
 #include <string>
 
+#include "app/title_page.h"
 #include "drawing/jpeg.h"
 #include "image_probe.h"
-#include "shell/title_page.h"
 
 namespace kalkora {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <QTest>
 
+#include "app/window_set.h"
 #include "practice/bar_gauge.h"
 #include "practice/practice_run.h"
 #include "program_test.h"
-#include "shell/window_set.h"
 
 namespace kalkora {
 namespace {

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <vector>
 
+#include "base/random.h"
+#include "base/selection.h"
 #include "program_test.h"
-#include "shell/random.h"
-#include "shell/selection.h"
 
 namespace kalkora {
 namespace {

@@ -8,12 +8,12 @@
 #include <QTest>
 #include <array>
 
+#include "app/window_set.h"
+#include "base/shared_functions.h"
 #include "exercise_test.h"
+#include "frame/information_box.h"
 #include "practice/evaluation_window.h"
 #include "practice/practice_run.h"
-#include "shell/information_box.h"
-#include "shell/shared_functions.h"
-#include "shell/window_set.h"
 
 namespace kalkora {
 namespace {

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QTest>
 
-#include "shell/shared_functions.h"
-#include "shell/text_conversion.h"
+#include "base/shared_functions.h"
+#include "frame/text_conversion.h"
 
 namespace kalkora::test {
 

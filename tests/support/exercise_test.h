@@ -5,9 +5,9 @@
 #include <QColor>
 #include <QString>
 
+#include "base/text.h"
 #include "practice/exercise_window.h"
 #include "program_test.h"
-#include "shell/text.h"
 
 namespace kalkora::test {
 

@@ -2,11 +2,11 @@
 
 #include <QMenuBar>
 
-#include "shell/application.h"
-#include "shell/random.h"
-#include "shell/screen.h"
-#include "shell/selection.h"
-#include "shell/window_set.h"
+#include "app/application.h"
+#include "app/window_set.h"
+#include "base/random.h"
+#include "base/selection.h"
+#include "frame/screen.h"
 
 namespace kalkora::test {
 

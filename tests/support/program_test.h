@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QString>
 
-#include "shell/main_window.h"
+#include "app/main_window.h"
 
 namespace kalkora::test {
 

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "shell/application.h"
+#include "app/application.h"
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

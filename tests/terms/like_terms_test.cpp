@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "terms/term_forms.h"
 
 namespace kalkora {

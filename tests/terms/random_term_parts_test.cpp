@@ -7,7 +7,7 @@
 #include <map>
 #include <set>
 
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace kalkora {
 namespace {

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
 
 namespace kalkora {
 namespace {

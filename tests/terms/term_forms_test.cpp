@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "shell/random.h"
-#include "shell/text.h"
+#include "base/random.h"
+#include "base/text.h"
 
 namespace kalkora {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "shell/random.h"
+#include "base/random.h"
 #include "terms/term_forms.h"
 
 namespace kalkora {

@@ -12,11 +12,11 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/application.h"
 #include "drawing/fractions.h"
 #include "drawing/markup.h"
 #include "drawing/page.h"
-#include "shell/application.h"
-#include "shell/palette.h"
+#include "frame/palette.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora::sampler {
 

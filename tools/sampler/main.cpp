@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/random.h"
 #include "samplers.h"
-#include "shell/random.h"
 
 namespace {
 

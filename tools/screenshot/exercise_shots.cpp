@@ -2,10 +2,10 @@
 
 #include <functional>
 
+#include "base/shared_functions.h"
 #include "learner_moves.h"
 #include "practice/example_window.h"
 #include "practice/exercise_window.h"
-#include "shell/shared_functions.h"
 #include "terms/term_exponents.h"
 #include "topics/polynomials/polynomial_record.h"
 #include "topics/powers/power_record.h"

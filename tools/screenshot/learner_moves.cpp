@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "shell/text_conversion.h"
+#include "frame/text_conversion.h"
 
 namespace kalkora::screenshot {
 

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "base/text.h"
 #include "practice/exercise_window.h"
-#include "shell/text.h"
 
 namespace kalkora::screenshot {
 

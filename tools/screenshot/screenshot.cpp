@@ -8,12 +8,12 @@
 #include <QMenuBar>
 #include <cstdio>
 
+#include "app/application.h"
+#include "app/main_window.h"
+#include "app/window_set.h"
+#include "base/random.h"
+#include "frame/kalkora_window.h"
 #include "learner_moves.h"
-#include "shell/application.h"
-#include "shell/kalkora_window.h"
-#include "shell/main_window.h"
-#include "shell/random.h"
-#include "shell/window_set.h"
 #include "shots.h"
 
 namespace {

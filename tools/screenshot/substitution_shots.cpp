@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include "app/window_set.h"
+#include "base/shared_functions.h"
+#include "frame/text_conversion.h"
 #include "learner_moves.h"
 #include "practice/evaluation_window.h"
-#include "shell/shared_functions.h"
-#include "shell/text_conversion.h"
-#include "shell/window_set.h"
 #include "terms/term_forms.h"
 #include "topics/terms/substitution_exercise_window.h"
 #include "topics/terms/term_record.h"

@@ -1,6 +1,6 @@
 #include "topics/fractions/answer_rules.h"
 
-#include "shell/shared_functions.h"
+#include "base/shared_functions.h"
 
 namespace kalkora::fractions {
 

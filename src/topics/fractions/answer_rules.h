@@ -3,7 +3,7 @@
 // comparison is exact and case-sensitive; the key filters have already turned a typed "-"
 // into "–".
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora::fractions {
 

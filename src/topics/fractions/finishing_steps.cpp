@@ -1,6 +1,6 @@
 #include "topics/fractions/finishing_steps.h"
 
-#include "shell/shared_functions.h"
+#include "base/shared_functions.h"
 #include "terms/term_exponents.h"
 #include "topics/fractions/fraction_record.h"
 

@@ -3,7 +3,7 @@
 // shown as "–", no exponent 1, no coefficient 1 in the solution, and the expected answer in
 // input form.
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora {
 struct TBruchM;

@@ -1,8 +1,8 @@
 #include "topics/fractions/fraction_exercise_window.h"
 
-#include "shell/captions.h"
-#include "shell/palette.h"
-#include "shell/selection.h"
+#include "base/selection.h"
+#include "frame/captions.h"
+#include "frame/palette.h"
 
 namespace kalkora {
 

@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/one_based_array.h"
+#include "base/text.h"
 #include "practice/item_flags.h"
-#include "shell/one_based_array.h"
-#include "shell/text.h"
 
 namespace kalkora {
 

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "shell/random.h"
+#include "base/random.h"
 #include "terms/term_letters.h"
 #include "topics/fractions/fraction_record.h"
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <type_traits>
 
-#include "shell/shared_functions.h"
-#include "shell/text.h"
+#include "base/shared_functions.h"
+#include "base/text.h"
 
 namespace kalkora {
 struct TBruchM;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "shell/random.h"
-#include "shell/random_signs.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/random_signs.h"
+#include "base/shared_functions.h"
 #include "topics/fractions/finishing_steps.h"
 #include "topics/fractions/fraction_record.h"
 #include "topics/fractions/fraction_writing.h"

@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <optional>
 
-#include "shell/random.h"
-#include "shell/random_signs.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/random_signs.h"
+#include "base/shared_functions.h"
 #include "terms/evaluate_term_text.h"
 #include "terms/term_forms.h"
 #include "terms/term_letters.h"

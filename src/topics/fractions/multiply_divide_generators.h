@@ -3,7 +3,7 @@
 // exercises: the division window shows the second fraction upside down after ":", which
 // leaves the solution unchanged.
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora {
 struct TBruchM;

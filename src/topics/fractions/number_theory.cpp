@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/shared_functions.h"
+#include "base/shared_functions.h"
 
 namespace kalkora::fractions {
 

@@ -2,8 +2,8 @@
 // The number theory of the fraction topic: prime factorisation over the six primes 2 … 13
 // and the power notation of a factor list (‹2^2·3›).
 
-#include "shell/one_based_array.h"
-#include "shell/text.h"
+#include "base/one_based_array.h"
+#include "base/text.h"
 
 namespace kalkora::fractions {
 

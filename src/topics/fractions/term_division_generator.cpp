@@ -1,7 +1,7 @@
 #include "topics/fractions/term_division_generator.h"
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "topics/fractions/finishing_steps.h"
 #include "topics/fractions/fraction_record.h"
 #include "topics/fractions/fraction_writing.h"

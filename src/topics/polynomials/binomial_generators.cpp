@@ -2,8 +2,8 @@
 // out (Stufe 1 and 2), and expanded squares and differences of squares written as products
 // (Stufe 3). The tasks end with their own equals sign.
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "terms/term_letters.h"
 #include "topics/polynomials/polynomial_generators.h"
 #include "topics/polynomials/polynomial_writing.h"

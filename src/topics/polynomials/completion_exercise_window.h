@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/kalkora_window.h"
+#include "frame/kalkora_window.h"
 
 namespace kalkora {
 

@@ -2,9 +2,9 @@
 // bracket (Stufe 2), a bracket out of two products (Stufe 3). The factor taken out is marked.
 // The tasks end with their own equals sign.
 
-#include "shell/random.h"
-#include "shell/random_signs.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/random_signs.h"
+#include "base/shared_functions.h"
 #include "topics/polynomials/polynomial_generators.h"
 #include "topics/polynomials/polynomial_writing.h"
 

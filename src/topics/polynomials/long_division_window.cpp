@@ -1,7 +1,7 @@
 #include "topics/polynomials/long_division_window.h"
 
-#include "shell/palette.h"
-#include "shell/selection.h"
+#include "base/selection.h"
+#include "frame/palette.h"
 
 namespace kalkora {
 

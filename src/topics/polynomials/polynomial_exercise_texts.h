@@ -2,7 +2,7 @@
 // The fixed texts and places of the polynomial exercise window, by kind (1, 2, 3, 5) and
 // level (1 … 3), and the texts it draws for an item.
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora {
 

@@ -2,12 +2,12 @@
 
 #include <QPainter>
 
+#include "base/selection.h"
 #include "drawing/fonts.h"
 #include "drawing/markup.h"
-#include "shell/captions.h"
-#include "shell/palette.h"
-#include "shell/selection.h"
-#include "shell/text_conversion.h"
+#include "frame/captions.h"
+#include "frame/palette.h"
+#include "frame/text_conversion.h"
 #include "terms/term_exponents.h"
 #include "topics/polynomials/polynomial_exercise_texts.h"
 #include "topics/polynomials/polynomial_items.h"

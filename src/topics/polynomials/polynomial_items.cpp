@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "shell/selection.h"
+#include "base/selection.h"
 #include "topics/polynomials/polynomial_generators.h"
 #include "topics/polynomials/polynomial_record.h"
 

@@ -2,7 +2,7 @@
 // Filling the polynomial items of a window: the generator of each kind and level, and the
 // preparation of the first `count` items of polynomials::Polynom.
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora {
 

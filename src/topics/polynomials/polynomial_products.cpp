@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <array>
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "terms/evaluate_term_text.h"
 #include "terms/term_letters.h"
 #include "topics/polynomials/polynomial_generators.h"

@@ -1,6 +1,6 @@
 #include "topics/polynomials/polynomial_record.h"
 
-#include "shell/shared_functions.h"
+#include "base/shared_functions.h"
 #include "terms/term_exponents.h"
 
 namespace kalkora {

@@ -4,9 +4,9 @@
 // the expected answer in input form). One array of five items serves the exercise window and
 // the worked-example window.
 
+#include "base/one_based_array.h"
+#include "base/text.h"
 #include "practice/item_flags.h"
-#include "shell/one_based_array.h"
-#include "shell/text.h"
 
 namespace kalkora {
 

@@ -1,7 +1,7 @@
 #include "topics/polynomials/polynomial_writing.h"
 
-#include "shell/random_signs.h"
-#include "shell/shared_functions.h"
+#include "base/random_signs.h"
+#include "base/shared_functions.h"
 #include "terms/term_exponents.h"
 #include "terms/term_forms.h"
 #include "terms/term_letters.h"

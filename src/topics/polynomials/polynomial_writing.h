@@ -4,8 +4,8 @@
 // colour markers of the markup text around the letters, and `Displayed` turns the finished
 // text into the display form: sign pairs merged (‹+ -6› to ‹- 6›), then "·" and "–".
 
-#include "shell/one_based_array.h"
-#include "shell/text.h"
+#include "base/one_based_array.h"
+#include "base/text.h"
 
 namespace kalkora {
 

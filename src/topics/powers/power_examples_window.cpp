@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "shell/selection.h"
+#include "base/selection.h"
 
 namespace kalkora {
 

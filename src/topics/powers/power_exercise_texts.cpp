@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "shell/selection.h"
-#include "shell/shared_functions.h"
+#include "base/selection.h"
+#include "base/shared_functions.h"
 
 namespace kalkora::powers {
 

@@ -2,7 +2,7 @@
 // What the exercise window of multiplying and adding/subtracting powers shows per mode and
 // level: caption, instruction, hint, where the rows start, and which generator makes the items.
 
-#include "shell/text.h"
+#include "base/text.h"
 #include "topics/powers/power_generators.h"
 
 namespace kalkora::powers {

@@ -3,8 +3,8 @@
 #include <QPainter>
 
 #include "drawing/markup.h"
-#include "shell/palette.h"
-#include "shell/text_conversion.h"
+#include "frame/palette.h"
+#include "frame/text_conversion.h"
 #include "terms/term_exponents.h"
 #include "topics/powers/power_record.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "shell/text.h"
+#include "base/text.h"
 #include "topics/powers/power_record.h"
 
 namespace kalkora::powers {

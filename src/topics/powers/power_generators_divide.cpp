@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdlib>
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "terms/term_letters.h"
 #include "topics/powers/power_generator_support.h"
 #include "topics/powers/power_generators.h"

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "terms/random_term_parts.h"
 #include "terms/term_letters.h"
 #include "topics/powers/power_generator_support.h"

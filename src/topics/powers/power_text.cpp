@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "shell/shared_functions.h"
+#include "base/shared_functions.h"
 #include "terms/term_exponents.h"
 
 namespace kalkora::powers {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora::powers {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "terms/evaluate_term_text.h"
 #include "terms/like_terms.h"
 #include "terms/random_term_parts.h"

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "shell/text.h"
+#include "base/text.h"
 #include "topics/terms/term_record.h"
 
 namespace kalkora::terms_topic {

@@ -2,11 +2,11 @@
 
 #include <QPainter>
 
+#include "base/selection.h"
 #include "drawing/markup.h"
+#include "frame/captions.h"
+#include "frame/palette.h"
 #include "practice/practice_run.h"
-#include "shell/captions.h"
-#include "shell/palette.h"
-#include "shell/selection.h"
 #include "topics/terms/like_term_generators.h"
 #include "topics/terms/like_term_texts.h"
 #include "topics/terms/term_record.h"

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "drawing/markup.h"
-#include "shell/palette.h"
+#include "frame/palette.h"
 #include "topics/terms/substitution_generators.h"
 #include "topics/terms/substitution_texts.h"
 #include "topics/terms/term_record.h"

@@ -2,12 +2,12 @@
 
 #include <QPainter>
 
+#include "base/selection.h"
 #include "drawing/markup.h"
+#include "frame/captions.h"
+#include "frame/palette.h"
+#include "frame/text_conversion.h"
 #include "practice/practice_run.h"
-#include "shell/captions.h"
-#include "shell/palette.h"
-#include "shell/selection.h"
-#include "shell/text_conversion.h"
 #include "topics/terms/substitution_generators.h"
 #include "topics/terms/substitution_texts.h"
 #include "topics/terms/term_record.h"

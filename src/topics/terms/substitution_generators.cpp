@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "terms/random_term_parts.h"
 #include "terms/term_forms.h"
 #include "terms/term_letters.h"

@@ -2,7 +2,7 @@
 // The texts of a substitution item as the windows write them: the term as a function of its
 // letters, the values put in, and the task line.
 
-#include "shell/text.h"
+#include "base/text.h"
 #include "topics/terms/term_record.h"
 
 namespace kalkora::terms_topic {

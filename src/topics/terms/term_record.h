@@ -7,9 +7,9 @@
 // forms of terms/term_forms.h: internal while being built, display form when shown, input form
 // for the expected answer.
 
+#include "base/one_based_array.h"
+#include "base/text.h"
 #include "practice/item_flags.h"
-#include "shell/one_based_array.h"
-#include "shell/text.h"
 
 namespace kalkora {
 

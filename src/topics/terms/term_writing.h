@@ -3,8 +3,8 @@
 // characters (letters, signs) and fixed texts, e.g. Write(3, u'*', u'a', u" - (", -2, u"*b)")
 // gives ‹3*a - (-2*b)›.
 
-#include "shell/shared_functions.h"
-#include "shell/text.h"
+#include "base/shared_functions.h"
+#include "base/text.h"
 
 namespace kalkora::term_writing {
 

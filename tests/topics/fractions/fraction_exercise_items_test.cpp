@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/random.h"
+#include "base/random.h"
 #include "topics/fractions/fraction_record.h"
 
 namespace kalkora::fractions {

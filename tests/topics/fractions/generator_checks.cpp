@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "shell/random.h"
+#include "base/random.h"
 #include "topics/fractions/fraction_record.h"
 
 namespace kalkora::fractions::test {

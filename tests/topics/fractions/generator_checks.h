@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "shell/text.h"
+#include "base/text.h"
 #include "term_reading.h"
 
 namespace kalkora {

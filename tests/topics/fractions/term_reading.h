@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora::fractions::test {
 

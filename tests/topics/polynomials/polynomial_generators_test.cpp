@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
-#include "shell/text.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
+#include "base/text.h"
 #include "term_value.h"
 #include "terms/term_exponents.h"
 #include "topics/polynomials/polynomial_generators.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/random.h"
-#include "shell/selection.h"
+#include "base/random.h"
+#include "base/selection.h"
 #include "topics/polynomials/polynomial_items.h"
 #include "topics/polynomials/polynomial_record.h"
 

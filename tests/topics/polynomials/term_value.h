@@ -8,7 +8,7 @@
 #include <map>
 #include <optional>
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace kalkora::test {
 

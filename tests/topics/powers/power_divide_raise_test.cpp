@@ -9,9 +9,9 @@
 #include <cmath>
 #include <set>
 
+#include "base/shared_functions.h"
 #include "power_generator_checks.h"
 #include "power_value.h"
-#include "shell/shared_functions.h"
 
 namespace kalkora::powers {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "shell/selection.h"
+#include "base/selection.h"
 
 namespace kalkora::powers {
 namespace {

@@ -1,7 +1,7 @@
 #include "power_generator_checks.h"
 
+#include "base/random.h"
 #include "power_value.h"
-#include "shell/random.h"
 
 namespace kalkora::powers::test {
 

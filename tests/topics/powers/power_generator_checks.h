@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/text.h"
+#include "base/text.h"
 #include "topics/powers/power_generators.h"
 #include "topics/powers/power_record.h"
 

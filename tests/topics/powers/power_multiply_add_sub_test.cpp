@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <map>
 
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "power_generator_checks.h"
 #include "power_value.h"
-#include "shell/random.h"
-#include "shell/shared_functions.h"
 
 namespace kalkora::powers {
 namespace {

@@ -8,10 +8,10 @@
 
 #include <QLabel>
 
+#include "base/shared_functions.h"
 #include "exercise_test.h"
-#include "shell/palette.h"
-#include "shell/shared_functions.h"
-#include "shell/text_conversion.h"
+#include "frame/palette.h"
+#include "frame/text_conversion.h"
 #include "terms/term_exponents.h"
 #include "topics/powers/power_record.h"
 

@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "terms/random_term_parts.h"
 #include "terms/zeph_parser.h"
 #include "topics/terms/term_record.h"

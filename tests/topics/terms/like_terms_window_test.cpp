@@ -7,12 +7,12 @@
 
 #include <QLabel>
 
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "drawing/markup.h"
 #include "exercise_test.h"
-#include "shell/palette.h"
-#include "shell/random.h"
-#include "shell/shared_functions.h"
-#include "shell/text_conversion.h"
+#include "frame/palette.h"
+#include "frame/text_conversion.h"
 #include "topics/terms/term_record.h"
 
 namespace kalkora {

@@ -13,8 +13,8 @@
 #include <set>
 #include <string>
 
-#include "shell/random.h"
-#include "shell/shared_functions.h"
+#include "base/random.h"
+#include "base/shared_functions.h"
 #include "terms/random_term_parts.h"
 #include "terms/zeph_parser.h"
 #include "topics/terms/term_record.h"

@@ -10,15 +10,15 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/window_set.h"
+#include "base/shared_functions.h"
 #include "exercise_test.h"
+#include "frame/information_box.h"
+#include "frame/palette.h"
+#include "frame/status_pictures.h"
+#include "frame/text_conversion.h"
 #include "practice/evaluation_window.h"
 #include "practice/practice_run.h"
-#include "shell/information_box.h"
-#include "shell/palette.h"
-#include "shell/shared_functions.h"
-#include "shell/status_pictures.h"
-#include "shell/text_conversion.h"
-#include "shell/window_set.h"
 #include "topics/terms/term_record.h"
 
 namespace kalkora {

@@ -6,12 +6,12 @@
 #include <QImage>
 #include <QTest>
 
+#include "base/random.h"
+#include "base/selection.h"
 #include "drawing/markup.h"
+#include "frame/palette.h"
 #include "practice/example_window.h"
 #include "program_test.h"
-#include "shell/palette.h"
-#include "shell/random.h"
-#include "shell/selection.h"
 #include "topics/terms/like_terms_examples_window.h"
 #include "topics/terms/substitution_examples_window.h"
 #include "topics/terms/substitution_generators.h"

@@ -1,0 +1,48 @@
+#include "base/random.h"
+
+#include <chrono>
+#include <optional>
+#include <random>
+
+namespace kalkora {
+namespace {
+
+std::mt19937& engine() {
+  static std::mt19937 generator{5489u};
+  return generator;
+}
+
+std::optional<std::uint32_t>& fixedSeed() {
+  static std::optional<std::uint32_t> seed;
+  return seed;
+}
+
+}  // namespace
+
+int Random(int n) {
+  if (n <= 0) return 0;
+  // Rejection sampling keeps the draw uniform and is the same on every standard library.
+  const std::uint32_t range = static_cast<std::uint32_t>(n);
+  const std::uint32_t limit = std::mt19937::max() - (std::mt19937::max() % range + 1) % range;
+  std::uint32_t value = engine()();
+  while (value > limit) value = engine()();
+  return static_cast<int>(value % range);
+}
+
+void Randomize() {
+  if (fixedSeed()) {
+    engine().seed(*fixedSeed());
+    return;
+  }
+  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+  engine().seed(static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
+}
+
+void SetRandomSeed(std::uint32_t seed) {
+  fixedSeed() = seed;
+  engine().seed(seed);
+}
+
+void ClearFixedRandomSeed() { fixedSeed().reset(); }
+
+}  // namespace kalkora

@@ -1,0 +1,56 @@
+#include "base/random.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "base/random_signs.h"
+
+namespace kalkora {
+namespace {
+
+TEST(Random, StaysInRangeAndReachesEveryValue) {
+  SetRandomSeed(1);
+  std::array<int, 7> seen{};
+  for (int i = 0; i < 7000; ++i) {
+    const int value = Random(7);
+    ASSERT_GE(value, 0);
+    ASSERT_LT(value, 7);
+    ++seen[static_cast<std::size_t>(value)];
+  }
+  for (int count : seen) EXPECT_GT(count, 800);
+  EXPECT_EQ(Random(0), 0);
+  EXPECT_EQ(Random(-3), 0);
+  ClearFixedRandomSeed();
+}
+
+TEST(Random, AFixedSeedRepeatsTheSequenceAcrossRandomize) {
+  SetRandomSeed(99);
+  const int first = Random(1000000);
+  Randomize();  // keeps the fixed seed
+  EXPECT_EQ(Random(1000000), first);
+  ClearFixedRandomSeed();
+}
+
+TEST(RandomSigns, DrawsOnlyTheRequestedSignsAndBoth) {
+  SetRandomSeed(3);
+  Vz.fill(u'?');
+  bool plus = false;
+  bool minus = false;
+  for (int round = 0; round < 50; ++round) {
+    DrawRandomSigns(4, u'–');
+    for (int i = 1; i <= 4; ++i) {
+      ASSERT_TRUE(Vz[i] == u'+' || Vz[i] == u'–');
+      plus |= Vz[i] == u'+';
+      minus |= Vz[i] == u'–';
+    }
+    for (int i = 5; i <= 9; ++i) ASSERT_EQ(Vz[i], u'?');
+  }
+  EXPECT_TRUE(plus && minus);
+  DrawRandomSigns(20, u'-');  // clamped to the nine signs
+  for (char16_t sign : Vz) EXPECT_TRUE(sign == u'+' || sign == u'-');
+  ClearFixedRandomSeed();
+}
+
+}  // namespace
+}  // namespace kalkora
