@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLocale>
 #include <QMenuBar>
 #include <chrono>
 
@@ -27,7 +26,6 @@ kalkora::TfrmKalkora& Program() {
   static QApplication* app = [] {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_FONT_DPI", "96");
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Austria));
     auto* application = new QApplication(argc, argv);
     kalkora::PrepareApplication(*application);
     return application;

@@ -29,6 +29,8 @@ class TfrmKalkora : public KalkoraWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Escape does not end the program; "Beenden" and the close box do.
+  bool closesOnEscape() const override { return false; }
   void paintEvent(QPaintEvent* event) override;
 
   // Paints the window's own canvas (client coordinates): the stripes of the title page.

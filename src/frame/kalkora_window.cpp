@@ -1,7 +1,9 @@
 #include "frame/kalkora_window.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include "base/selection.h"
@@ -106,6 +108,23 @@ void KalkoraWindow::centreOn(const QWidget* reference) {
   QRect frame = frameGeometry();
   frame.moveCenter(area.center());
   move(frame.topLeft());
+}
+
+void KalkoraWindow::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && closesOnEscape()) {
+    menSchliessenClick();
+    return;
+  }
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    // A focused button lets Enter through to its window; press it as Space would.
+    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+    if (button && button->isVisible() && button->isEnabled()) {
+      button->click();
+      return;
+    }
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void KalkoraWindow::closeEvent(QCloseEvent* event) {

@@ -59,6 +59,12 @@ class KalkoraWindow : public QWidget {
   QAction* addCloseMenuItem();
   virtual void menSchliessenClick();
 
+  // Keys every window understands: Escape closes it (as "Schließen" does), Enter or Return on a
+  // focused button presses it (Space does so by itself).
+  void keyPressEvent(QKeyEvent* event) override;
+  // Whether Escape closes the window (not the main window: that would end the program).
+  virtual bool closesOnEscape() const { return true; }
+
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;

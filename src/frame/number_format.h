@@ -1,5 +1,6 @@
 #pragma once
-// Decimal numbers shown to the learner: fixed notation with the locale's decimal separator.
+// Decimal numbers shown to the learner: fixed notation, written the German way ("1,5",
+// "66,667") on every machine, as every text of the program is German.
 
 #include <QLocale>
 #include <QString>
@@ -7,7 +8,12 @@
 namespace kalkora {
 
 inline QString FixedDecimal(double value, int decimals) {
-  return QLocale().toString(value, 'f', decimals);
+  static const QLocale german = [] {
+    QLocale locale(QLocale::German, QLocale::Germany);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+  }();
+  return german.toString(value, 'f', decimals);
 }
 
 }  // namespace kalkora

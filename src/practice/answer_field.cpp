@@ -24,6 +24,16 @@ AnswerField::AnswerField(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textEdited, this, &AnswerField::filterEditedText);
 }
 
+int AnswerField::widthShowing(const QString& text) const {
+  // A line edit keeps 2 pixels on each side of its text and scrolls once the text and a
+  // 1-pixel cursor no longer fit; a frameless field has no frame besides.
+  constexpr int kInnerMargins = 2 * 2;
+  constexpr int kCursor = 1;
+  const QMargins margins = textMargins() + contentsMargins();
+  return fontMetrics().horizontalAdvance(text) + kInnerMargins + kCursor + margins.left() +
+         margins.right();
+}
+
 QString AnswerField::filtered(const QString& text) const {
   QString result;
   for (QChar c : text) {

@@ -30,6 +30,10 @@ class AnswerField : public QLineEdit {
   void setKeyFilter(const KeyFilter& filter) { filter_ = filter; }
   const KeyFilter& keyFilter() const { return filter_; }
 
+  // The width the field needs to show `text` whole, without scrolling: the text in the field's
+  // font, the field's inner margins and the cursor.
+  int widthShowing(const QString& text) const;
+
   // What of `text` the filter lets through, "-" turned into "–".
   QString filtered(const QString& text) const;
 

@@ -132,6 +132,7 @@ void TfrmAuswertung::showStep() {
 
 void TfrmAuswertung::finish() {
   btnSchliessen_->show();
+  btnSchliessen_->setFocus(Qt::OtherFocusReason);  // Enter, Space or Escape close the window
   lblAnzeige_->setText(ToQString(practice::RatingSentence(prozent_)));
 }
 

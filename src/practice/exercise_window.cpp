@@ -10,6 +10,7 @@
 #include "frame/palette.h"
 #include "frame/text_conversion.h"
 #include "practice/evaluation_window.h"
+#include "terms/term_exponents.h"
 
 namespace kalkora {
 
@@ -127,6 +128,13 @@ ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
   btnWeiter_->setGeometry(800, 670, 200, 40);
   btnWeiter_->setFont(arialBold(19));
   connect(btnWeiter_, &QPushButton::clicked, this, [this] { btnWeiterClick(); });
+  setWeiterShown(true);
+
+  // The result pictures stay visible above an answer field that reaches their column.
+  for (const Row& r : rows_) {
+    r.first->raise();
+    r.second->raise();
+  }
 
   // Tab order: the answer fields first, then the buttons.
   for (int i = 1; i < layout.items; ++i) setTabOrder(row(i).field, row(i + 1).field);
@@ -140,7 +148,8 @@ QString ExerciseWindow::typedText(int item) const { return row(item).field->text
 
 Text ExerciseWindow::answeredLine(int item, Text prefix, bool right, TextView solution) const {
   prefix += u'#';
-  prefix += right ? Text(solution) : ToText(typedText(item));
+  // The learner's exponent digits are raised one by one, as the solution's are.
+  prefix += right ? Text(solution) : SplitExponentDigits(ToText(typedText(item)));
   prefix += u'#';
   return prefix;
 }
@@ -154,9 +163,17 @@ void ExerciseWindow::DrawOpenRow(QPainter& painter, double x, double y, TextView
   }
 }
 
+int ExerciseWindow::FinishedRowSize(double x, TextView line) {
+  int size = kRowTextSize;
+  while (size > kSmallestRowTextSize && x + MarkupWidth(line, size, true) / 10.0 > kRowTextEndX) {
+    --size;
+  }
+  return size;
+}
+
 void ExerciseWindow::DrawFinishedRow(QPainter& painter, double x, double y, TextView line,
                                      bool right) {
-  DrawTwoColour(painter, x, y, line, kRowTextSize, true, QColor(Qt::black),
+  DrawTwoColour(painter, x, y, line, FinishedRowSize(x, line), true, QColor(Qt::black),
                 right ? palette::palViolet : palette::palRose);
 }
 
@@ -182,9 +199,8 @@ void ExerciseWindow::FormActivate() {
   KalkoraWindow::FormActivate();  // palette, maximised while FullScreen
   Randomize();
   setBackground(palette::palCream);
-  btnWeiter_->show();
+  setWeiterShown(true);
   setWindowTitle(caption());
-  showInstruction();
   practice::StartPracticeRun();
   lblAktVersuche_->setText(QStringLiteral("0"));
   lblAktPunkte_->setText(QStringLiteral("0"));
@@ -212,9 +228,22 @@ void ExerciseWindow::prepareItems() {
     r.field->clear();
     r.field->blockSignals(false);
     r.field->setKeyFilter(keyFilter(i));
-    r.field->resize(fieldWidth(i), r.field->height());
+    // As wide as the rule of the topic says, and never so narrow that the expected answer, as
+    // the field shows it, would scroll.
+    const int shownWidth = r.field->widthShowing(ToQString(expectedAnswer(i))) + kFieldMargin;
+    r.field->resize(std::max(fieldWidth(i), shownWidth), r.field->height());
     r.field->show();
   }
+  // The new items' fields were emptied without a change signal: the instruction comes back.
+  showInstruction();
+}
+
+void ExerciseWindow::setWeiterShown(bool shown) {
+  // "Weiter" lies on "Auswertung": only one of the two can be seen, clicked or tabbed to.
+  const bool weiterHadFocus = btnWeiter_->hasFocus();
+  btnAuswertung_->setVisible(!shown);
+  btnWeiter_->setVisible(shown);
+  if (!shown && weiterHadFocus) btnAuswertung_->setFocus(Qt::OtherFocusReason);
 }
 
 void ExerciseWindow::setFace(int item, Face face) { row(item).face->setPixmap(FacePicture(face)); }
@@ -271,9 +300,7 @@ void ExerciseWindow::edtExit(int item) {
   }
   updateCounterLabels(true);
   r.field->hide();
-  if (emptyFieldCount() == 0) {
-    btnWeiter_->setVisible(practice::Durchgang < practice::Durchgaenge);
-  }
+  if (emptyFieldCount() == 0) setWeiterShown(practice::Durchgang < practice::Durchgaenge);
   update();
   pntUeb_->update();
 }

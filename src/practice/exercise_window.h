@@ -76,6 +76,14 @@ class ExerciseWindow : public KalkoraWindow {
   QString typedText(int item) const;
   // The size (points, bold) of the rows' texts.
   static constexpr int kRowTextSize = 18;
+  // A row's text ends left of the result pictures (page x 40, their column at pixel 910): a
+  // finished line that would reach them is drawn smaller, down to this size, never cut.
+  static constexpr double kRowTextEndX = 39;
+  static constexpr int kSmallestRowTextSize = 10;
+  // The size at which a finished line drawn from x ends left of the result pictures.
+  static int FinishedRowSize(double x, TextView line);
+  // An answer field is this much wider than the expected answer it shows.
+  static constexpr int kFieldMargin = 20;
   // The prefix followed by the answer in "#" marks: the solution when the item was answered
   // right, otherwise the learner's text.
   Text answeredLine(int item, Text prefix, bool right, TextView solution) const;
@@ -86,7 +94,8 @@ class ExerciseWindow : public KalkoraWindow {
   static void DrawOpenRow(QPainter& painter, double x, double y, TextView prefix,
                           OpenRowMarks marks);
   // Draws a finished row at (x, y): black, with the "#"-marked answer in violet when it was
-  // right and in rose when the solution was shown.
+  // right and in rose when the solution was shown; smaller where it would reach the result
+  // pictures.
   static void DrawFinishedRow(QPainter& painter, double x, double y, TextView line, bool right);
   // Places the answer field of item i with its left edge at x (client pixels of the paint box).
   void placeField(int item, int paintBoxX);
@@ -111,6 +120,8 @@ class ExerciseWindow : public KalkoraWindow {
   const Row& row(int item) const { return rows_.at(static_cast<std::size_t>(item - 1)); }
 
   void prepareItems();
+  // Shows "Weiter" or, in its place, "Auswertung".
+  void setWeiterShown(bool shown);
   void updateCounterLabels(bool pointsWithDecimal);
   void setFace(int item, Face face);
   int emptyFieldCount() const;

@@ -12,6 +12,7 @@
 #include "base/shared_functions.h"
 #include "exercise_test.h"
 #include "frame/information_box.h"
+#include "frame/palette.h"
 #include "practice/evaluation_window.h"
 #include "practice/practice_run.h"
 
@@ -180,6 +181,65 @@ TEST_F(ExerciseWindowTest, ThreePassesThenEvaluationThenANewRun) {
   EXPECT_TRUE(button("btnWeiter")->isVisible());
   EXPECT_TRUE(window->answerField(1)->isVisible());
   EXPECT_TRUE(window->answerField(1)->text().isEmpty());
+}
+
+// Passes 2 and 3 start under the instruction, not under the feedback of an item of the last
+// pass.
+TEST_F(ExerciseWindowTest, WeiterBringsBackTheInstruction) {
+  const QString instruction = QString::fromUtf16(practice::InstructionNumbers().c_str());
+  for (int i = 1; i <= 5; ++i) {
+    if (i == 5) answer(i, "7");  // the last word is a wrong answer's feedback
+    answer(i, expected(i));
+  }
+  ASSERT_NE(label("lblAnzeige"), instruction);
+  button("btnWeiter")->click();
+  ProcessEvents();
+  EXPECT_EQ(label("lblAnzeige"), instruction);
+  const QColor shown =
+      window->findChild<QLabel*>("lblAnzeige")->palette().color(QPalette::WindowText);
+  EXPECT_EQ(shown, palette::palBrown);
+}
+
+// "Weiter" lies on "Auswertung": while it is shown, "Auswertung" can be reached by no tab, key
+// or click, so that the evaluation never ends a run in its middle.
+TEST_F(ExerciseWindowTest, AuswertungCannotBeReachedWhileWeiterIsShown) {
+  for (int i = 1; i <= 4; ++i) answer(i, expected(i));
+  QPushButton* weiter = button("btnWeiter");
+  weiter->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(weiter, Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  ProcessEvents();
+  EXPECT_FALSE(Windows().frmAuswertung->isVisible());
+  EXPECT_EQ(label("lblDurchgang"), "1 / 3");
+
+  // A whole round of tabs from "Weiter" never lands on "Auswertung".
+  weiter->setFocus(Qt::OtherFocusReason);
+  for (int k = 0; k < 8; ++k) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), button("btnAuswertung"));
+  }
+  // A click where both lie presses "Weiter".
+  QWidget* clicked = window->clientArea()->childAt(900, 690);
+  EXPECT_EQ(clicked, weiter);
+}
+
+// In the last pass "Auswertung" takes the place and the focus of "Weiter": Enter in the last
+// field moves to it and Enter opens the evaluation.
+TEST_F(ExerciseWindowTest, AfterTheLastPassEnterReachesAuswertung) {
+  for (int pass = 1; pass <= 3; ++pass) {
+    for (int i = 1; i <= 5; ++i) answer(i, expected(i));
+    if (pass < 3) {
+      button("btnWeiter")->click();
+      ProcessEvents();
+    }
+  }
+  QWidget* place = window->clientArea()->childAt(900, 690);
+  EXPECT_EQ(place, button("btnAuswertung"));
+  ASSERT_EQ(QApplication::focusWidget(), button("btnAuswertung"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  ProcessEvents();
+  EXPECT_TRUE(Windows().frmAuswertung->isVisible());
 }
 
 TEST_F(ExerciseWindowTest, AWrongAnswerLeftEmptyMakesTheNextAnswerASecondAttempt) {

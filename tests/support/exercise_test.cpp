@@ -64,6 +64,18 @@ QString ExerciseTest::typeKeys(int i, const QString& keys) {
   return field->text();
 }
 
+bool ExerciseTest::showsFromFirstGlyph(int i, const QString& keys) {
+  typeKeys(i, keys);
+  const QImage field = exercise->answerField(i)->grab().toImage();
+  // The text starts 2 pixels in; a scrolled text reaches the field's left edge.
+  for (int x = 0; x < 2; ++x) {
+    for (int y = 0; y < field.height(); ++y) {
+      if (field.pixelColor(x, y).lightness() < 128) return false;
+    }
+  }
+  return true;
+}
+
 int ExerciseTest::pixelsInRow(int i, const QColor& colour, int fromX) const {
   return pixelsInRows(colour, 100 * i - 5, 100 * i + 40, fromX);
 }

@@ -30,6 +30,9 @@ class ExerciseTest : public ProgramTest {
   // Clicks into the field of item i, clears it, types the keys one by one (without Enter) and
   // returns what the field holds.
   QString typeKeys(int i, const QString& keys);
+  // Types the keys into the field of item i (without Enter) and tells whether the field shows
+  // its text from the first glyph on: a field too narrow for its text scrolls and cuts it.
+  bool showsFromFirstGlyph(int i, const QString& keys);
   // Pixels of the colour in the row of item i on the paint box, right of pixel x.
   int pixelsInRow(int i, const QColor& colour, int fromX = 0) const;
   // Pixels of the colour in the pixel rows [top, bottom) of the paint box, right of pixel x.

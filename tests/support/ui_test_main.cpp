@@ -11,8 +11,9 @@
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("QT_FONT_DPI", "96");
-  // The texts are written for the German setting: decimal comma.
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Austria));
+  // An English setting: the program writes its numbers the German way on every machine, and
+  // the tests must see it do so where the machine's own setting would write "0.5".
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   kalkora::PrepareApplication(app);

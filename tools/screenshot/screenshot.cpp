@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLocale>
 #include <QMenuBar>
 #include <cstdio>
 
@@ -44,8 +43,6 @@ int main(int argc, char* argv[]) {
   const QString filter = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
   kalkora::PrepareApplication(app);
-  // The pictures show the German texts with the German decimal comma on every machine.
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   kalkora::SetRandomSeed(2026);
   kalkora::TfrmKalkora& main = kalkora::StartKalkora();
   kalkora::screenshot::Settle();
