@@ -32,6 +32,13 @@ class ExerciseWindow : public KalkoraWindow {
   AnswerField* answerField(int item) const { return row(item).field; }
   QLabel* instructionLabel() const { return lblAnzeige_; }
 
+  // A row's text ends left of the result pictures (page x 40, their column at pixel 910): a
+  // finished line that would reach them is drawn smaller, down to this size, never cut.
+  static constexpr double kRowTextEndX = 39;
+  static constexpr int kSmallestRowTextSize = 10;
+  // The size at which a finished line drawn from x ends left of the result pictures.
+  static int FinishedRowSize(double x, TextView line);
+
  protected:
   struct Layout {
     int items = 5;
@@ -76,12 +83,6 @@ class ExerciseWindow : public KalkoraWindow {
   QString typedText(int item) const;
   // The size (points, bold) of the rows' texts.
   static constexpr int kRowTextSize = 18;
-  // A row's text ends left of the result pictures (page x 40, their column at pixel 910): a
-  // finished line that would reach them is drawn smaller, down to this size, never cut.
-  static constexpr double kRowTextEndX = 39;
-  static constexpr int kSmallestRowTextSize = 10;
-  // The size at which a finished line drawn from x ends left of the result pictures.
-  static int FinishedRowSize(double x, TextView line);
   // An answer field is this much wider than the expected answer it shows.
   static constexpr int kFieldMargin = 20;
   // The prefix followed by the answer in "#" marks: the solution when the item was answered

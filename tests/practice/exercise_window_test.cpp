@@ -27,6 +27,7 @@ class PracticeWindow : public ExerciseWindow {
       : ExerciseWindow(WindowDesign{"frmPractice", "Practice", QSize(1016, 722)}, Layout{}) {}
 
   int generated = 0;
+  using ExerciseWindow::answeredLine;
 
  protected:
   QString caption() const override { return "Übung"; }
@@ -240,6 +241,15 @@ TEST_F(ExerciseWindowTest, AfterTheLastPassEnterReachesAuswertung) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   ProcessEvents();
   EXPECT_TRUE(Windows().frmAuswertung->isVisible());
+}
+
+// The answered line of a row: the solution, or the learner's text with each exponent digit
+// raised, as the solutions write them (‹b^3f^62› is drawn ‹b³f⁶²›, not ‹b³f⁶2›).
+TEST_F(ExerciseWindowTest, AnsweredLineRaisesEveryDigitOfTheLearnersExponent) {
+  window->answerField(1)->setKeyFilter(KeyFilter::Terms("bf").with("^"));
+  typeKeys(1, "b^3f^62");
+  EXPECT_EQ(window->answeredLine(1, u"T = ", false, u"L"), u"T = #b^3f^6^2#");
+  EXPECT_EQ(window->answeredLine(1, u"T = ", true, u"b^3f^6^2"), u"T = #b^3f^6^2#");
 }
 
 TEST_F(ExerciseWindowTest, AWrongAnswerLeftEmptyMakesTheNextAnswerASecondAttempt) {

@@ -8,11 +8,13 @@
 
 #include <QLabel>
 
+#include "base/random.h"
 #include "base/shared_functions.h"
 #include "exercise_test.h"
 #include "frame/palette.h"
 #include "frame/text_conversion.h"
 #include "terms/term_exponents.h"
+#include "topics/polynomials/polynomial_exercise_texts.h"
 #include "topics/polynomials/polynomial_items.h"
 #include "topics/polynomials/polynomial_record.h"
 
@@ -188,6 +190,38 @@ TEST_F(PolynomialWindowTest, TwoWrongAnswersQuoteTheSolutionAndDrawTheLearnersTe
                             ToQString(JoinExponentDigits(Item(2).Loesung)) + "\n"));
   EXPECT_GT(pixelsInRow(2, palette::palRose, window->answerField(2)->x() - 30), 20);
   EXPECT_EQ(pixelsInRow(2, palette::palViolet), 0);
+}
+
+// Long rows of Polynom·Polynom: a field that reaches the result column lies under the cross of
+// a first wrong answer, and a finished line stops short of the column, drawn smaller where it
+// would reach it (the result pictures stand at client pixel 910, paint-box pixel 900).
+TEST_F(PolynomialWindowTest, LongRowsLeaveTheResultPicturesInSight) {
+  int fieldsReachingTheColumn = 0;
+  int linesDrawnSmaller = 0;
+  for (int seed = 1; seed <= 12; ++seed) {
+    SCOPED_TRACE(seed);
+    SetRandomSeed(static_cast<unsigned>(seed));
+    open(seed % 2 == 0 ? "menStufe2Poly" : "menStufe3Poly");
+    const double prefixX = polynomial_exercise::PrefixX(2, TfrmPolynomeU::Level());
+    for (int i = 1; i <= 5; ++i) {
+      SCOPED_TRACE(i);
+      AnswerField* field = window->answerField(i);
+      if (field->geometry().right() >= 910) ++fieldsReachingTheColumn;
+      answer(i, TypedAnswer(i) + "1");
+      auto* cross = window->findChild<QLabel*>(QStringLiteral("imgZ%1%2").arg(i).arg(1));
+      EXPECT_EQ(window->clientArea()->childAt(cross->geometry().center()), cross);
+      answer(i, TypedAnswer(i));
+      const Text line = polynomial_exercise::AnsweredLine(2, Item(i), {});
+      if (ExerciseWindow::FinishedRowSize(prefixX, line) < 18) ++linesDrawnSmaller;
+      EXPECT_GT(pixelsInRow(i, palette::palViolet), 20);
+      EXPECT_EQ(pixelsInRow(i, palette::palViolet, 895), 0);
+      EXPECT_EQ(pixelsInRow(i, Qt::black, 895), 0);
+    }
+    close();
+  }
+  ClearFixedRandomSeed();
+  EXPECT_GT(fieldsReachingTheColumn, 0);
+  EXPECT_GT(linesDrawnSmaller, 0);
 }
 
 TEST_F(PolynomialWindowTest, KeyFilterLetsOnlyTheItemsLettersAndBracketsThrough) {

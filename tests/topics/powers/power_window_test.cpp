@@ -7,8 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
 
+#include "base/random.h"
 #include "base/shared_functions.h"
+#include "drawing/markup.h"
 #include "exercise_test.h"
 #include "frame/palette.h"
 #include "frame/text_conversion.h"
@@ -124,6 +128,80 @@ TEST_F(PowerWindowTest, TwoWrongAnswersQuoteTheSolutionAndDrawTheLearnersTextInR
                             ToQString(JoinExponentDigits(Item(4).Loesung())) + "\n"));
   EXPECT_GT(pixelsInRow(4, palette::palRose, window->answerField(4)->x() - 30), 20);
   EXPECT_EQ(pixelsInRow(4, palette::palViolet), 0);
+}
+
+// Forms a learner may type for an answer such as ‹15g^10› or ‹o^2z^4›: the letters in the
+// other order and a caret before each exponent digit are wrong, the expected form after them
+// is right at the second attempt.
+TEST_F(PowerWindowTest, TypedFormsAndTheirVerdicts) {
+  const QRegularExpression twoFactors(QStringLiteral("^(\\d*)([a-z]\\^\\d+)([a-z]\\^\\d+)$"));
+  const QRegularExpression twoDigits(QStringLiteral("\\^(\\d)(\\d)"));
+  int otherOrder = 0;
+  int caretPerDigit = 0;
+  for (int seed = 1; seed <= 30 && (otherOrder < 3 || caretPerDigit < 3); ++seed) {
+    for (const char* menu : {"menStufe1Mult", "menStufe2Mult", "menStufe3Mult"}) {
+      SCOPED_TRACE(menu);
+      SetRandomSeed(static_cast<unsigned>(seed));
+      open(menu);
+      for (int i = 1; i <= 5; ++i) {
+        const QString expected = TypedAnswer(i);
+        QString form = expected;
+        const QRegularExpressionMatch factors = twoFactors.match(expected);
+        if (factors.hasMatch() && factors.captured(2) != factors.captured(3)) {
+          form = factors.captured(1) + factors.captured(3) + factors.captured(2);
+          ++otherOrder;
+        } else if (twoDigits.match(expected).hasMatch()) {
+          form.replace(twoDigits, QStringLiteral("^\\1^\\2"));
+          ++caretPerDigit;
+        } else {
+          continue;
+        }
+        SCOPED_TRACE(form.toStdString());
+        answer(i, form);
+        EXPECT_FALSE(Item(i).Richtig);
+        EXPECT_TRUE(label("lblAnzeige").startsWith("Deine Eingabe ist leider falsch!"));
+        answer(i, expected);
+        EXPECT_TRUE(Item(i).Richtig);
+        EXPECT_EQ(label("lblAnzeige"), "Beim zweiten Versuch ist deine Eingabe richtig!");
+      }
+      close();
+    }
+  }
+  ClearFixedRandomSeed();
+  EXPECT_GE(otherOrder, 3);
+  EXPECT_GE(caretPerDigit, 3);
+}
+
+// Pass 2 brings new items in the same mode and level, with fields measured and placed anew.
+TEST_F(PowerWindowTest, PassTwoMeasuresAndPlacesTheFieldsOfItsItems) {
+  const Opening& o = Openings()[4];  // add/subtract, Stufe 2
+  open(o.menu);
+  std::vector<Text> firstPass;
+  for (int i = 1; i <= 5; ++i) {
+    firstPass.push_back(Item(i).Antwort());
+    answer(i, TypedAnswer(i));
+  }
+  window->findChild<QPushButton*>("btnWeiter")->click();
+  ProcessEvents();
+  EXPECT_EQ(label("lblDurchgang"), "2 / 3");
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8(o.caption));
+  const int rowPixel = 500 + static_cast<int>(10 * o.rowX);
+  int changed = 0;
+  for (int i = 1; i <= 5; ++i) {
+    SCOPED_TRACE(i);
+    const TPotenz& item = Item(i);
+    AnswerField* field = window->answerField(i);
+    if (item.Antwort() != firstPass[static_cast<std::size_t>(i - 1)]) ++changed;
+    EXPECT_TRUE(field->isVisible());
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_EQ(item.Feldbreite, MarkupWidthCaret(item.Antwort(), 18, true));
+    EXPECT_GE(field->width(), item.Feldbreite + 20);
+    EXPECT_EQ(field->x(), 10 + rowPixel + item.Praefixbreite + 10);
+  }
+  EXPECT_GE(changed, 4);
+  for (int i = 1; i <= 5; ++i) answer(i, TypedAnswer(i));
+  EXPECT_EQ(label("lblAktPunkte"), "5,0");
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8(o.caption));
 }
 
 TEST_F(PowerWindowTest, KeyFilterLetsOnlyTheItemsLettersThrough) {
