@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 #include "base/random.h"
 #include "drawing/markup.h"
@@ -68,7 +69,7 @@ QColor colourOf(practice::MessageColour colour) {
 }  // namespace
 
 ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
-    : KalkoraWindow(design) {
+    : KalkoraWindow(design), layout_(layout) {
   addCloseMenuItem();
   QWidget* client = clientArea();
   client->setFont(arialBold(16));
@@ -84,6 +85,7 @@ ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
   lblAnzeige_->setFont(arialBold(21));
   lblAnzeige_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+  answers_.assign(static_cast<std::size_t>(layout.items), RowAnswer{});
   for (int i = 1; i <= layout.items; ++i) {
     const int top = layout.firstRowTop + (i - 1) * layout.rowStep;
     Row row;
@@ -93,16 +95,27 @@ ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
     row.face->setScaledContents(true);
     row.first = new QLabel(client);
     row.first->setObjectName(QStringLiteral("imgZ%1%2").arg(i).arg(1));
-    row.first->setGeometry(910, top + 20, 40, 40);
+    row.first->setGeometry(910, top + layout.resultTop, 40, 40);
     row.second = new QLabel(client);
     row.second->setObjectName(QStringLiteral("imgZ%1%2").arg(i).arg(2));
-    row.second->setGeometry(960, top + 20, 40, 40);
-    row.field = new AnswerField(client);
-    row.field->setObjectName(QStringLiteral("edt%1").arg(i));
-    row.field->setGeometry(layout.fieldLeft, top + 20, 50, 30);
-    row.field->setFont(arialBold(24));
-    connect(row.field, &AnswerField::left, this, [this, i] { edtExit(i); });
-    connect(row.field, &QLineEdit::textChanged, this, [this] { edtChange(); });
+    row.second->setGeometry(960, top + layout.resultTop, 40, 40);
+    for (std::size_t k = 0; k < layout.fields.size(); ++k) {
+      auto* field = new AnswerField(client);
+      field->setObjectName(layout.fields[k].name + QString::number(i));
+      field->setGeometry(layout.fieldLeft, top + layout.fields[k].top, 50, 30);
+      field->setFont(arialBold(24));
+      if (k > 0) field->hide();
+      if (k == 0) connect(field, &AnswerField::left, this, [this, i] { edtExit(i); });
+      connect(field, &QLineEdit::textChanged, this, [this] { edtChange(); });
+      row.fields.push_back(field);
+    }
+    if (layout.checkButtons) {
+      row.button = new QPushButton(QStringLiteral("Prüfen"), client);
+      row.button->setObjectName(QStringLiteral("btn%1").arg(i));
+      row.button->setGeometry(layout.checkButton.translated(0, top));
+      row.button->setFont(arialBold(19));
+      connect(row.button, &QPushButton::clicked, this, [this, i] { btnClick(i); });
+    }
     rows_.push_back(row);
   }
 
@@ -136,15 +149,29 @@ ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
     r.second->raise();
   }
 
-  // Tab order: the answer fields first, then the buttons.
-  for (int i = 1; i < layout.items; ++i) setTabOrder(row(i).field, row(i + 1).field);
-  setTabOrder(row(layout.items).field, btnWeiter_);
-  setTabOrder(btnWeiter_, btnAuswertung_);
+  // Tab order: row by row its fields and its "Prüfen", then the buttons below.
+  QWidget* previous = nullptr;
+  const auto chain = [&](QWidget* next) {
+    if (previous != nullptr) setTabOrder(previous, next);
+    previous = next;
+  };
+  for (const Row& r : rows_) {
+    for (AnswerField* field : r.fields) chain(field);
+    if (r.button != nullptr) chain(r.button);
+  }
+  chain(btnWeiter_);
+  chain(btnAuswertung_);
+}
+
+AnswerField* ExerciseWindow::answerField(int item, int field) const {
+  return row(item).fields.at(static_cast<std::size_t>(field - 1));
 }
 
 QWidget* ExerciseWindow::paintBox() const { return pntUeb_; }
 
-QString ExerciseWindow::typedText(int item) const { return row(item).field->text(); }
+QString ExerciseWindow::typedText(int item, int field) const {
+  return answerField(item, field)->text();
+}
 
 Text ExerciseWindow::answeredLine(int item, Text prefix, bool right, TextView solution) const {
   prefix += u'#';
@@ -184,15 +211,23 @@ const Page& ExerciseWindow::ExercisePage() {
 
 void ExerciseWindow::SetExercisePage() { SetPage(-50, 50, -30, 30, 1000, 600); }
 
-double ExerciseWindow::RowY(int item) { return 30.0 - 10.0 * item; }
-
-void ExerciseWindow::placeFieldAfter(int item, double prefixEndX) {
-  placeField(item, PageToPixel(ExercisePage(), prefixEndX, RowY(item)).x() + 10);
+double ExerciseWindow::RowY(int item) const {
+  return layout_.pageRowY - layout_.pageRowStep * item;
 }
 
-void ExerciseWindow::placeField(int item, int paintBoxX) {
-  AnswerField* field = row(item).field;
-  field->move(pntUeb_->x() + paintBoxX, field->y());
+QPoint ExerciseWindow::PagePixel(double x, double y) { return PageToPixel(ExercisePage(), x, y); }
+
+void ExerciseWindow::placeFieldAfter(int item, double prefixEndX) {
+  placeField(item, PagePixel(prefixEndX, RowY(item)).x() + 10);
+}
+
+void ExerciseWindow::placeField(int item, int paintBoxX, int field) {
+  AnswerField* edit = answerField(item, field);
+  edit->move(pntUeb_->x() + paintBoxX, edit->y());
+}
+
+void ExerciseWindow::moveField(int item, int field, QPoint topLeft) {
+  answerField(item, field)->move(topLeft);
 }
 
 void ExerciseWindow::FormActivate() {
@@ -206,8 +241,18 @@ void ExerciseWindow::FormActivate() {
   lblAktPunkte_->setText(QStringLiteral("0"));
   lblDurchgang_->setText(ToQString(practice::PassLabel()));
   prepareItems();
-  row(1).field->setFocus();
+  answerField(1)->setFocus();
   update();
+}
+
+int ExerciseWindow::shownFieldWidth(int item, int field) const {
+  // As wide as the rule of the topic says, and never so narrow that the expected text, as the
+  // field shows it, would scroll.
+  const std::vector<Text> expected = expectedFieldTexts(item);
+  const auto index = static_cast<std::size_t>(field - 1);
+  const QString text = index < expected.size() ? ToQString(expected[index]) : QString();
+  return std::max(fieldWidth(item, field),
+                  answerField(item, field)->widthShowing(text) + kFieldMargin);
 }
 
 void ExerciseWindow::prepareItems() {
@@ -217,22 +262,28 @@ void ExerciseWindow::prepareItems() {
     item.Aktiv = true;
     item.Richtig = false;
     item.Gezeigt = false;
+    RowAnswer answer = rowAnswer(i);
+    answer.fields = std::clamp(answer.fields, 1, fieldsPerRow());
+    answer.checkButton = answer.checkButton && row(i).button != nullptr;
+    answers_[static_cast<std::size_t>(i - 1)] = answer;
   }
   itemsPrepared();
   for (int i = 1; i <= itemCount(); ++i) {
     const Row& r = row(i);
+    const RowAnswer& answer = answerOf(i);
     setFace(i, Face::Blue);
     r.first->clear();
     r.second->clear();
-    r.field->blockSignals(true);
-    r.field->clear();
-    r.field->blockSignals(false);
-    r.field->setKeyFilter(keyFilter(i));
-    // As wide as the rule of the topic says, and never so narrow that the expected answer, as
-    // the field shows it, would scroll.
-    const int shownWidth = r.field->widthShowing(ToQString(expectedAnswer(i))) + kFieldMargin;
-    r.field->resize(std::max(fieldWidth(i), shownWidth), r.field->height());
-    r.field->show();
+    for (int k = 1; k <= fieldsPerRow(); ++k) {
+      AnswerField* field = answerField(i, k);
+      field->blockSignals(true);
+      field->clear();
+      field->blockSignals(false);
+      field->setKeyFilter(keyFilter(i));
+      if (k <= answer.fields) field->resize(shownFieldWidth(i, k), field->height());
+      field->setVisible(k <= answer.fields);
+    }
+    if (r.button != nullptr) r.button->setVisible(answer.checkButton);
   }
   // The new items' fields were emptied without a change signal: the instruction comes back.
   showInstruction();
@@ -259,7 +310,9 @@ void ExerciseWindow::showInstruction() {
   showMessage(instruction(), practice::MessageColour::Brown);
 }
 
-void ExerciseWindow::edtChange() { showInstruction(); }
+void ExerciseWindow::edtChange() {
+  showMessage(changeInstruction(), practice::MessageColour::Brown);
+}
 
 void ExerciseWindow::updateCounterLabels(bool pointsWithDecimal) {
   lblAktVersuche_->setText(QString::number(practice::AktVersuche));
@@ -267,10 +320,45 @@ void ExerciseWindow::updateCounterLabels(bool pointsWithDecimal) {
                                            : QStringLiteral("0"));
 }
 
+bool ExerciseWindow::isRight(int item, const std::vector<Text>& typed) const {
+  return typed == expectedFieldTexts(item);
+}
+
+Text ExerciseWindow::emptyFieldsMessage(int /*item*/, int /*empty*/, int /*fields*/) const {
+  return u"Die Eingabefelder dürfen nicht leer sein!";
+}
+
+std::vector<Text> ExerciseWindow::rowTexts(int item) const {
+  std::vector<Text> texts;
+  for (int k = 1; k <= answerOf(item).fields; ++k) texts.push_back(ToText(typedText(item, k)));
+  return texts;
+}
+
 void ExerciseWindow::edtExit(int item) {
+  if (answerOf(item).checkButton) return;  // judged by its button
+  const AnswerField* field = answerField(item);
+  if (field->isHidden() || field->text().isEmpty()) return;
+  judge(item, rowTexts(item));
+}
+
+void ExerciseWindow::btnClick(int item) {
   const Row& r = row(item);
-  if (r.field->isHidden() || r.field->text().isEmpty()) return;
-  const Text typed = ToText(r.field->text());
+  if (r.button == nullptr || r.button->isHidden()) return;
+  const int fields = answerOf(item).fields;
+  int empty = 0;
+  for (int k = 1; k <= fields; ++k) {
+    if (typedText(item, k).isEmpty()) ++empty;
+  }
+  if (empty > 0) {
+    ShowInformation(this, ToQString(emptyFieldsMessage(item, empty, fields)));
+    firstUnansweredControl(item)->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  judge(item, rowTexts(item));
+}
+
+void ExerciseWindow::judge(int item, const std::vector<Text>& typed) {
+  const Row& r = row(item);
   const practice::Verdict verdict = practice::JudgeAnswer(isRight(item, typed));
   practice::ApplyVerdict(flags(item), verdict);
   const practice::Message message = practice::FeedbackMessage(verdict, solutionText(item));
@@ -293,38 +381,55 @@ void ExerciseWindow::edtExit(int item) {
   showMessage(message.text, message.colour);
 
   if (!practice::IsFinal(verdict)) {
-    // The learner corrects the answer in the same field; only the attempts change.
+    // The learner corrects the answer in the same row; only the attempts change.
     lblAktVersuche_->setText(QString::number(practice::AktVersuche));
-    QTimer::singleShot(0, r.field, [field = r.field] { field->setFocus(Qt::OtherFocusReason); });
+    QWidget* again = answerOf(item).checkButton && refocusButtonAfterWrong()
+                         ? static_cast<QWidget*>(r.button)
+                         : static_cast<QWidget*>(r.fields.front());
+    QTimer::singleShot(0, again, [again] { again->setFocus(Qt::OtherFocusReason); });
     return;
   }
   updateCounterLabels(true);
-  r.field->hide();
-  if (emptyFieldCount() == 0) setWeiterShown(practice::Durchgang < practice::Durchgaenge);
+  for (AnswerField* field : r.fields) field->hide();
+  if (r.button != nullptr) r.button->hide();
+  if (openRowCount() == 0) setWeiterShown(practice::Durchgang < practice::Durchgaenge);
   update();
   pntUeb_->update();
 }
 
-int ExerciseWindow::emptyFieldCount() const {
-  int empty = 0;
-  for (const Row& r : rows_) {
-    if (r.field->text().isEmpty()) ++empty;
-  }
-  return empty;
+bool ExerciseWindow::isOpen(int item) const {
+  if (answerOf(item).checkButton) return !row(item).button->isHidden();
+  return answerField(item)->text().isEmpty();
 }
 
-int ExerciseWindow::firstEmptyField() const {
+int ExerciseWindow::openRowCount() const {
+  int open = 0;
   for (int i = 1; i <= itemCount(); ++i) {
-    if (row(i).field->text().isEmpty()) return i;
+    if (isOpen(i)) ++open;
   }
-  return 0;
+  return open;
+}
+
+QWidget* ExerciseWindow::firstUnansweredControl(int item) const {
+  const Row& r = row(item);
+  for (int k = 1; k <= answerOf(item).fields; ++k) {
+    if (typedText(item, k).isEmpty()) return answerField(item, k);
+  }
+  if (answerOf(item).checkButton) return r.button;
+  return r.fields.front();
 }
 
 void ExerciseWindow::btnWeiterClick() {
-  const int empty = emptyFieldCount();
-  if (empty > 0) {
-    ShowInformation(this, ToQString(practice::MissingEntriesMessage(empty)));
-    row(firstEmptyField()).field->setFocus(Qt::OtherFocusReason);
+  // Refused while a row can still be answered: an empty field, or a row not yet checked.
+  const int open = openRowCount();
+  if (open > 0) {
+    ShowInformation(this, ToQString(practice::MissingEntriesMessage(open)));
+    for (int i = 1; i <= itemCount(); ++i) {
+      if (isOpen(i)) {
+        firstUnansweredControl(i)->setFocus(Qt::OtherFocusReason);
+        break;
+      }
+    }
     return;
   }
   prepareItems();
@@ -332,7 +437,7 @@ void ExerciseWindow::btnWeiterClick() {
   lblDurchgang_->setText(ToQString(practice::PassLabel()));
   lblAktVersuche_->setText(QStringLiteral("0"));
   lblAktPunkte_->setText(FixedDecimal(0.0, 1));
-  row(1).field->setFocus(Qt::OtherFocusReason);
+  answerField(1)->setFocus(Qt::OtherFocusReason);
   update();
 }
 

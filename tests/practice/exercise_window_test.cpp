@@ -37,7 +37,7 @@ class PracticeWindow : public ExerciseWindow {
   Text expectedAnswer(int item) const override { return IntText(practice::Durchgang * 10 + item); }
   Text solutionText(int item) const override { return u"L" + expectedAnswer(item); }
   KeyFilter keyFilter(int) const override { return KeyFilter::Numbers(); }
-  int fieldWidth(int) const override { return 70; }
+  int fieldWidth(int, int) const override { return 70; }
   void pntUebPaint(QPainter&) override {}
 
  private:

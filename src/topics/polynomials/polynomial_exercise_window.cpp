@@ -87,7 +87,7 @@ KeyFilter TfrmPolynomeU::keyFilter(int item) const {
       .with(QStringLiteral("^"));
 }
 
-int TfrmPolynomeU::fieldWidth(int item) const { return Item(item).Feldbreite + 20; }
+int TfrmPolynomeU::fieldWidth(int item, int /*field*/) const { return Item(item).Feldbreite + 20; }
 
 void TfrmPolynomeU::itemsPrepared() {
   const int kind = Kind();

@@ -59,7 +59,7 @@ KeyFilter TfrmPotenzenU::keyFilter(int item) const {
   return KeyFilter::Terms(letters).with(QStringLiteral("^"));
 }
 
-int TfrmPotenzenU::fieldWidth(int item) const { return Item(item).Feldbreite + 20; }
+int TfrmPotenzenU::fieldWidth(int item, int /*field*/) const { return Item(item).Feldbreite + 20; }
 
 void TfrmPotenzenU::itemsPrepared() {
   const double rowX = powers::PowerExerciseRowX(exercise_);

@@ -30,7 +30,7 @@ class TfrmPotenzenU : public ExerciseWindow {
   Text expectedAnswer(int item) const override;
   Text solutionText(int item) const override;
   KeyFilter keyFilter(int item) const override;
-  int fieldWidth(int item) const override;
+  int fieldWidth(int item, int field) const override;
   void itemsPrepared() override;
   void pntUebPaint(QPainter& painter) override;
 

@@ -56,7 +56,7 @@ KeyFilter TfrmAddSubU::keyFilter(int item) const {
   return KeyFilter::Terms(QString(QChar(Item(item).Var1)) + QChar(Item(item).Var2));
 }
 
-int TfrmAddSubU::fieldWidth(int item) const { return Item(item).Feldbreite + 20; }
+int TfrmAddSubU::fieldWidth(int item, int /*field*/) const { return Item(item).Feldbreite + 20; }
 
 void TfrmAddSubU::itemsPrepared() {
   for (int i = 1; i <= itemCount(); ++i) {

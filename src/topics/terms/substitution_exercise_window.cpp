@@ -63,7 +63,7 @@ KeyFilter TfrmEinsetzenU::keyFilter(int item) const {
   return KeyFilter::Terms(QString(QChar(Item(item).Var1)));
 }
 
-int TfrmEinsetzenU::fieldWidth(int item) const { return Item(item).Feldbreite + 20; }
+int TfrmEinsetzenU::fieldWidth(int item, int /*field*/) const { return Item(item).Feldbreite + 20; }
 
 void TfrmEinsetzenU::itemsPrepared() {
   const int level = Level();

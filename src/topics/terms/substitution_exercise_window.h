@@ -24,7 +24,7 @@ class TfrmEinsetzenU : public ExerciseWindow {
   Text expectedAnswer(int item) const override;
   Text solutionText(int item) const override;
   KeyFilter keyFilter(int item) const override;
-  int fieldWidth(int item) const override;
+  int fieldWidth(int item, int field) const override;
   void itemsPrepared() override;
   void pntUebPaint(QPainter& painter) override;
 
