@@ -224,7 +224,9 @@ TEST_P(CompletionGeneratorTest, EveryItemIsATrueFormulaWithItsGaps) {
     }
   }
   for (int v = 1; v <= rules.types; ++v) EXPECT_TRUE(variants.count(v)) << "type " << v;
-  if (rules.level == 3) EXPECT_EQ(exponents, (std::set<int>{1, 2, 3}));
+  if (rules.level == 3) {
+    EXPECT_EQ(exponents, (std::set<int>{1, 2, 3}));
+  }
   EXPECT_LE(polynomials::LongestRedraw, 100);
 }
 
