@@ -15,14 +15,6 @@
 namespace kalkora::sampler {
 namespace {
 
-// A 1-based array as a JSON object with the indices as keys.
-template <typename Array>
-std::string Indexed(const Array& values) {
-  JsonLine line;
-  for (std::size_t i = 1; i <= values.size(); ++i) line.add(std::to_string(i), values[i]);
-  return line.str();
-}
-
 std::string UngleichJson(const TUngleich& u) {
   return JsonLine()
       .addRaw("Nenner", Indexed(u.Nenner))

@@ -1,6 +1,7 @@
 #pragma once
 // One JSON object on one line, built field by field (texts as UTF-8).
 
+#include <cstddef>
 #include <string>
 
 #include "base/text.h"
@@ -33,5 +34,13 @@ std::string JsonString(TextView text);
 
 // A JSON array of the given JSON values.
 std::string JsonArray(const std::string* values, std::size_t count);
+
+// A 1-based array (texts, numbers) as a JSON object with the indices as keys.
+template <typename Array>
+std::string Indexed(const Array& values) {
+  JsonLine line;
+  for (std::size_t i = 1; i <= values.size(); ++i) line.add(std::to_string(i), values[i]);
+  return line.str();
+}
 
 }  // namespace kalkora::sampler

@@ -1,7 +1,12 @@
-// The generators of the polynomial topic: products, binomial formulas, factoring out.
+// The generators of the polynomial topic: products, binomial formulas, factoring out, and the
+// formulas with gaps of the completion exercise.
+
+#include <string>
 
 #include "json_line.h"
 #include "samplers.h"
+#include "topics/polynomials/completion_generators.h"
+#include "topics/polynomials/completion_record.h"
 #include "topics/polynomials/polynomial_generators.h"
 #include "topics/polynomials/polynomial_record.h"
 #include "topics/polynomials/polynomial_writing.h"
@@ -40,6 +45,32 @@ Sampler PolynomSampler(std::string name, void (*generator)(int)) {
                  }};
 }
 
+// Every field of a completion item, in the order of the record, and the longest redraw loop.
+std::string ErgaenzenJson(const TErgaenzen& item) {
+  return JsonLine()
+      .add("Volltext", item.Volltext)
+      .addRaw("Teile", Indexed(item.Teile))
+      .addRaw("Luecken", Indexed(item.Luecken))
+      .add("Aktiv", item.Aktiv)
+      .add("Richtig", item.Richtig)
+      .add("Gezeigt", item.Gezeigt)
+      .add("AnzLuecken", item.AnzLuecken)
+      .add("Variante", item.Variante)
+      .addRaw("Feldbreiten", Indexed(item.Feldbreiten))
+      .add("Var1", item.Var1)
+      .add("Var2", item.Var2)
+      .add("LongestRedraw", polynomials::LongestRedraw)
+      .str();
+}
+
+Sampler ErgaenzenSampler(std::string name, void (*generator)(int)) {
+  return Sampler{std::move(name), [generator](int item) {
+                   polynomials::LongestRedraw = 0;
+                   generator(item);
+                   return ErgaenzenJson(polynomials::Ergaenzen[static_cast<std::size_t>(item)]);
+                 }};
+}
+
 }  // namespace
 
 void AddPolynomialsSamplers(SamplerList& samplers) {
@@ -55,6 +86,9 @@ void AddPolynomialsSamplers(SamplerList& samplers) {
   samplers.push_back(PolynomSampler("Herausheben1", Herausheben1));
   samplers.push_back(PolynomSampler("Herausheben2", Herausheben2));
   samplers.push_back(PolynomSampler("Herausheben3", Herausheben3));
+  samplers.push_back(ErgaenzenSampler("ErgaenzenU1", ErgaenzenU1));
+  samplers.push_back(ErgaenzenSampler("ErgaenzenU2", ErgaenzenU2));
+  samplers.push_back(ErgaenzenSampler("ErgaenzenU3", ErgaenzenU3));
 }
 
 }  // namespace kalkora::sampler
