@@ -68,11 +68,14 @@ void DrawCoefficients(const SignCase& signCase, DivisionNumbers& numbers) {
   }
 }
 
+bool HasZero(const std::vector<int>& coefficients) {
+  return std::find(coefficients.begin(), coefficients.end(), 0) != coefficients.end();
+}
+
 // The conditions of a drawn quotient and divisor (numbers without remainder yet), with Gcd's
 // sign behaviour: a result of −1 fails.
 bool Admissible(int variante, bool level3, const DivisionNumbers& numbers) {
-  const std::vector<int> product = DividendCoefficients(numbers);
-  if (std::find(product.begin(), product.end(), 0) != product.end()) return false;
+  if (HasZero(DividendCoefficients(numbers))) return false;
   const std::vector<int>& q = numbers.quotient;
   const std::vector<int>& d = numbers.divisor;
   switch (variante) {
@@ -81,10 +84,6 @@ bool Admissible(int variante, bool level3, const DivisionNumbers& numbers) {
     case 3: return Gcd(d[0], d[1]) == 1 && Gcd(Gcd(q[0], q[1]), Gcd(q[2], q[3])) == 1;
     default: return Gcd3(d[0], d[1], d[2]) == 1;
   }
-}
-
-bool HasZero(const std::vector<int>& coefficients) {
-  return std::find(coefficients.begin(), coefficients.end(), 0) != coefficients.end();
 }
 
 void BuildDivision(int variante, bool withRest, char16_t& letter, TTermDiv& termDiv) {

@@ -53,8 +53,9 @@ Text DivisionTerm(int coefficient, char16_t letter, int exponent, bool first);
 // A fresh record (nothing of an earlier division is left) with every field written from the
 // numbers: Koeff (quotient, divisor, and in 33 and 34 the dividend's constant and linear
 // coefficient), AnzQuotient, AnzDivisor, Dividend, Divisor, Quotient, the lines P1, R1, …, Pn
-// in Zeilen, RestArt and Rest. The numbers must make a division whose dividend coefficients
-// are all non-zero and whose remainder is of lower degree than the divisor.
+// in Zeilen, RestArt (RestShape) and Rest. The numbers are those the builders draw: 3 or 4
+// quotient and 2 or 3 divisor coefficients, leading ones non-zero, and no dividend
+// coefficient 0 (a dividend term 0 would leave its column empty).
 TTermDiv WriteTermDiv(const DivisionNumbers& numbers, char16_t letter);
 
 }  // namespace kalkora::fractions
