@@ -2,12 +2,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include "base/random.h"
 #include "generate_items.h"
 #include "topics/fractions/cancelling_generator.h"
 #include "topics/fractions/domain_generator.h"
 #include "topics/fractions/fraction_record.h"
 #include "topics/fractions/lcm_generator.h"
 #include "topics/fractions/like_denominators_generator.h"
+#include "topics/fractions/long_division_generators.h"
+#include "topics/fractions/long_division_steps.h"
 #include "topics/fractions/multiply_divide_generators.h"
 #include "topics/fractions/term_division_generator.h"
 
@@ -28,5 +31,34 @@ KALKORA_GENERATOR_BENCHMARK(MultDivU1);
 KALKORA_GENERATOR_BENCHMARK(MultDivU2);
 KALKORA_GENERATOR_BENCHMARK(MultDivU3);
 KALKORA_GENERATOR_BENCHMARK(TermDivU1);
+
+// One written division per iteration, as the long-division exercise makes it.
+void TermDivU2(benchmark::State& state) {
+  kalkora::bench::GenerateItems(
+      state, [](int item) { kalkora::fractions::MakeDivisionItem(2, item); },
+      kalkora::fractions::Bruch);
+}
+BENCHMARK(TermDivU2);
+
+void TermDivU3(benchmark::State& state) {
+  kalkora::bench::GenerateItems(
+      state, [](int item) { kalkora::fractions::MakeDivisionItem(3, item); },
+      kalkora::fractions::Bruch);
+}
+BENCHMARK(TermDivU3);
+
+// The steps of a division, as the exercise asks for them when it shows a new division.
+void DivisionSteps(benchmark::State& state) {
+  kalkora::SetRandomSeed(20261210);
+  for (int item = 1; item <= 5; ++item) kalkora::fractions::MakeDivisionItem(2 + item % 2, item);
+  int item = 1;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        kalkora::fractions::DivisionSteps(kalkora::fractions::Bruch[item].TermDiv));
+    item = item == 5 ? 1 : item + 1;
+  }
+  kalkora::ClearFixedRandomSeed();
+}
+BENCHMARK(DivisionSteps);
 
 }  // namespace

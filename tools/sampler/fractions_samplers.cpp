@@ -9,6 +9,7 @@
 #include "topics/fractions/fraction_record.h"
 #include "topics/fractions/lcm_generator.h"
 #include "topics/fractions/like_denominators_generator.h"
+#include "topics/fractions/long_division_generators.h"
 #include "topics/fractions/multiply_divide_generators.h"
 #include "topics/fractions/term_division_generator.h"
 
@@ -108,6 +109,9 @@ void AddFractionsSamplers(SamplerList& samplers) {
   Add(samplers, "MultDivU2", MultDivU2);
   Add(samplers, "MultDivU3", MultDivU3);
   Add(samplers, "TermDivU1", TermDivU1);
+  // The long division as its exercise makes it: Variante drawn, then the builder of the level.
+  Add(samplers, "TermDivU2", [](int item) { MakeDivisionItem(2, item); });
+  Add(samplers, "TermDivU3", [](int item) { MakeDivisionItem(3, item); });
 }
 
 }  // namespace kalkora::sampler
