@@ -1,16 +1,35 @@
 #include "reference/concept_window.h"
 
+#include "base/selection.h"
+#include "reference/concept_pages.h"
+#include "reference/domain_pictures.h"
+
 namespace kalkora {
 
 TfrmBegriffe::TfrmBegriffe()
-    : KalkoraWindow(WindowDesign{QStringLiteral("frmBegriffe"),
-                                 QStringLiteral("Begriffe zur Kalkora"), QSize(1016, 722)}) {
-  addCloseMenuItem();
+    : ReferenceWindow(WindowDesign{QStringLiteral("frmBegriffe"),
+                                   QStringLiteral("Begriffe zur Kalkora"), QSize(1016, 722)},
+                      QRect(10, 10, 1000, 700)) {
+  const auto picture = [this](const QString& name, DomainPicture which) {
+    PagePicture* shown = addPicture(name, DomainPictureArea(which), [which](QPainter& canvas) {
+      DrawDomainPicture(canvas, which);
+    });
+    shown->hide();
+    return shown;
+  };
+  imgDef1_ = picture(QStringLiteral("imgDef1"), DomainPicture::Def1);
+  imgDef2_ = picture(QStringLiteral("imgDef2"), DomainPicture::Def2);
 }
 
 void TfrmBegriffe::FormActivate() {
-  KalkoraWindow::FormActivate();
-  setBackground(Qt::white);
+  ReferenceWindow::FormActivate();
+  const ConceptPictures pictures = PicturesOfTopic(selection::selConceptTopic);
+  imgDef1_->setVisible(pictures.imgDef1);
+  imgDef2_->setVisible(pictures.imgDef2);
+}
+
+void TfrmBegriffe::pntPaint(QPainter& canvas) {
+  DrawConceptPage(canvas, selection::selConceptTopic);
 }
 
 }  // namespace kalkora
