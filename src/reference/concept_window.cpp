@@ -6,10 +6,17 @@
 
 namespace kalkora {
 
+namespace {
+// The page is 1000 × 700 pixels from (10, 10); the paint box reaches down to the window's edge,
+// so that the tail of the "y" in the last line (20 points from page y –32.5) is not cut off:
+// it would read as "v".
+constexpr QRect kPaintBox(10, 10, 1000, 712);
+}  // namespace
+
 TfrmBegriffe::TfrmBegriffe()
     : ReferenceWindow(WindowDesign{QStringLiteral("frmBegriffe"),
                                    QStringLiteral("Begriffe zur Kalkora"), QSize(1016, 722)},
-                      QRect(10, 10, 1000, 700)) {
+                      kPaintBox) {
   const auto picture = [this](const QString& name, DomainPicture which) {
     PagePicture* shown = addPicture(name, DomainPictureArea(which), [which](QPainter& canvas) {
       DrawDomainPicture(canvas, which);
