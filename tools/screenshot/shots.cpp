@@ -9,6 +9,8 @@ std::vector<Shot> AllShots() {
   return {
       {"main", "", {}},
       {"begriffe-terme", "menBegriffeT", {}},
+      {"begriffe-potenzen", "menBegriffeP", {}},
+      {"begriffe-bruchterme", "menBegriffeB", {}},
       {"formeln-terme", "menFormelnT", {}},
       {"formeln-potenzen", "menFormelnP", {}},
       {"einsetzen-muster-stufe1", "menEinsetzenM", {}},
