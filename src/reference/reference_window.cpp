@@ -1,6 +1,5 @@
 #include "reference/reference_window.h"
 
-#include <QKeyEvent>
 
 namespace kalkora {
 
@@ -39,14 +38,6 @@ void ReferenceWindow::FormActivate() {
 
 PagePicture* ReferenceWindow::addPicture(const QString& name, QRect area, PagePicture::Draw draw) {
   return new PagePicture(pnt_, name, area, std::move(draw));
-}
-
-void ReferenceWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    close();
-    return;
-  }
-  KalkoraWindow::keyPressEvent(event);
 }
 
 }  // namespace kalkora

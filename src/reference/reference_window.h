@@ -1,7 +1,6 @@
 #pragma once
 // The frame both reference screens share: a white window with the menu item "Schließen", one
-// paint box (pnt) that the window draws on, and pictures lying over it. There is nothing to
-// type, so Escape closes the window as "Schließen" does.
+// paint box (pnt) that the window draws on, and pictures lying over it.
 
 #include <QPainter>
 #include <QRect>
@@ -27,8 +26,6 @@ class ReferenceWindow : public KalkoraWindow {
 
   // A picture over the paint box; `area` in the paint box's pixels.
   PagePicture* addPicture(const QString& name, QRect area, PagePicture::Draw draw);
-
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QWidget* pnt_ = nullptr;
