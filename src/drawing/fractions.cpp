@@ -57,6 +57,11 @@ double drawLeftFraction(Renderer renderer, QPainter& canvas, double x, double y,
   return width;
 }
 
+int powerFractionPixels(TextView num, TextView den, int size) {
+  return fractionPixels(firstCaretOnly(WithoutChars(num, u"#_~")),
+                        firstCaretOnly(WithoutChars(den, u"#_~")), size);
+}
+
 double wideHalfWidth(TextView num, TextView den, int size) {
   constexpr char16_t kMarkers[] = u"#_~$§";
   const int pixels = fractionPixels(WithoutChars(num, kMarkers), WithoutChars(den, kMarkers), size);
@@ -83,8 +88,7 @@ double DrawFraction(QPainter& canvas, double x, double y, TextView num, TextView
 
 double DrawPowerFraction(QPainter& canvas, double x, double y, TextView num, TextView den, int size,
                          const ColourSet& colours) {
-  const int pixels = fractionPixels(firstCaretOnly(WithoutChars(num, u"#_~")),
-                                    firstCaretOnly(WithoutChars(den, u"#_~")), size);
+  const int pixels = powerFractionPixels(num, den, size);
   return drawLeftFraction(Renderer::Markup3, canvas, x, y, num, den, size, colours, pixels);
 }
 
@@ -105,6 +109,14 @@ double DrawWideFraction(QPainter& canvas, double x, double y, TextView num, Text
 
 double FractionWidth(TextView num, TextView den, int size) {
   return sixFreePixels(num, den, size) / 10.0;
+}
+
+double PowerFractionWidth(TextView num, TextView den, int size) {
+  return powerFractionPixels(num, den, size) / 10.0;
+}
+
+double WideFractionHalfWidth(TextView num, TextView den, int size) {
+  return wideHalfWidth(num, den, size);
 }
 
 double FractionPairWidth(TextView num1, TextView den1, TextView op, TextView num2, TextView den2,

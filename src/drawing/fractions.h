@@ -29,6 +29,10 @@ double DrawWideFraction(QPainter& canvas, double x, double y, TextView num, Text
 
 // Widths without drawing: the wider of numerator and denominator (six markers removed).
 double FractionWidth(TextView num, TextView den, int size);
+// The width DrawPowerFraction draws for these texts.
+double PowerFractionWidth(TextView num, TextView den, int size);
+// Half the bar DrawWideFraction draws for these texts.
+double WideFractionHalfWidth(TextView num, TextView den, int size);
 // ‹num1/den1 op num2/den2 =›
 double FractionPairWidth(TextView num1, TextView den1, TextView op, TextView num2, TextView den2,
                          int size);

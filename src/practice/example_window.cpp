@@ -5,6 +5,7 @@
 #include "base/random.h"
 #include "base/selection.h"
 #include "drawing/page.h"
+#include "frame/text_conversion.h"
 
 namespace kalkora {
 
@@ -69,9 +70,28 @@ ExampleWindow::ExampleWindow(const WindowDesign& design, const Layout& layout)
     btnWeiter_->hide();  // only in the step-by-step display
     connect(btnWeiter_, &QPushButton::clicked, this, [this] { btnWeiterClick(); });
   }
+
+  if (!layout.instructionLabel.isEmpty()) {
+    // Created after the paint box, so it lies on top of it; clicks pass through to the page.
+    lblAnzeige_ = new QLabel(client);
+    lblAnzeige_->setObjectName("lblAnzeige");
+    lblAnzeige_->setGeometry(layout.instructionLabel);
+    lblAnzeige_->setAlignment(Qt::AlignCenter);
+    lblAnzeige_->setWordWrap(true);
+    lblAnzeige_->setFont(arialBold(19));
+    lblAnzeige_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
 }
 
 QWidget* ExampleWindow::paintBox() const { return pnt_; }
+
+void ExampleWindow::showInstruction(TextView text, const QColor& colour) {
+  if (lblAnzeige_ == nullptr) return;
+  QPalette colours = lblAnzeige_->palette();
+  colours.setColor(QPalette::WindowText, colour);
+  lblAnzeige_->setPalette(colours);
+  lblAnzeige_->setText(ToQString(text));
+}
 
 int ExampleWindow::Level() {
   const int level = selection::selLevel;

@@ -1,15 +1,18 @@
 #pragma once
 // The worked-example window: freshly generated examples at the level chosen in the radio group
 // " Auswahl ", renewed by "Weitere Beispiele"; nothing is typed or judged. Windows with a
-// step-by-step display add a "Weiter" button for it. A topic supplies the examples and their
-// drawing through the hooks below.
+// step-by-step display add a "Weiter" button for it, windows that explain a rule or a step in
+// words an instruction label. A topic supplies the examples and their drawing through the
+// hooks below.
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <array>
 
+#include "base/text.h"
 #include "frame/kalkora_window.h"
 
 namespace kalkora {
@@ -28,6 +31,8 @@ class ExampleWindow : public KalkoraWindow {
     return levels_.at(static_cast<std::size_t>(level - 1));
   }
   QPushButton* moreExamplesButton() const { return btnNochmals_; }
+  // The instruction label (lblAnzeige) of a window that has one, else null; for tests.
+  QLabel* instructionLabel() const { return lblAnzeige_; }
 
  protected:
   struct Layout {
@@ -35,6 +40,7 @@ class ExampleWindow : public KalkoraWindow {
     QRect levelGroup{20, 655, 260, 55};   // grpStufe
     QRect moreButton{824, 665, 176, 40};  // btnNochmals
     QRect stepButton;                     // btnWeiter of the step-by-step display; empty: none
+    QRect instructionLabel;               // lblAnzeige over the paint box; empty: none
   };
   ExampleWindow(const WindowDesign& design, const Layout& layout);
 
@@ -56,6 +62,9 @@ class ExampleWindow : public KalkoraWindow {
   static constexpr int kTextSize = 18;
 
   QPushButton* stepButton() const { return btnWeiter_; }
+  // Shows the text (lines separated by "\n") in the instruction label, in the colour: Arial
+  // bold 19 pixels, centred both ways, word-wrapped. Does nothing in a window without one.
+  void showInstruction(TextView text, const QColor& colour);
   QWidget* paintBox() const;
 
   void grpStufeClick(int level);
@@ -67,6 +76,7 @@ class ExampleWindow : public KalkoraWindow {
   QButtonGroup* levelGroup_ = nullptr;
   QPushButton* btnNochmals_ = nullptr;
   QPushButton* btnWeiter_ = nullptr;
+  QLabel* lblAnzeige_ = nullptr;
 
   friend class ExamplePaintBox;
 };

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QTest>
 #include <vector>
 
@@ -75,6 +78,52 @@ TEST_F(ExampleWindowTest, ReopeningStartsAtStufe1) {
   EXPECT_EQ(selection::selLevel, 1);
   EXPECT_TRUE(window->levelButton(1)->isChecked());
   EXPECT_EQ(window->generatedAtLevel.back(), 1);
+}
+
+// A window with the optional instruction label: it lies over the paint box, which paints
+// the whole page black here, and shows its text in the colour asked for.
+class ExplainingExamples : public ExampleWindow {
+ public:
+  ExplainingExamples()
+      : ExampleWindow(WindowDesign{"frmExplaining", "Beispiele", QSize(1016, 722)},
+                      WithInstructionLabel()) {}
+
+  void FormActivate() override {
+    ExampleWindow::FormActivate();
+    showInstruction(u"Eine Regel in Worten", QColor(255, 255, 0));
+  }
+
+ protected:
+  static Layout WithInstructionLabel() {
+    Layout layout;
+    layout.instructionLabel = QRect(20, 600, 977, 41);
+    return layout;
+  }
+  void generateExamples() override {}
+  void pntPaint(QPainter& painter) override { painter.fillRect(0, 0, 1000, 700, Qt::black); }
+};
+
+TEST_F(ExampleWindowTest, TheInstructionLabelIsOptional) {
+  EXPECT_EQ(window->instructionLabel(), nullptr);
+  EXPECT_EQ(window->findChild<QLabel*>("lblAnzeige"), nullptr);
+
+  ExplainingExamples explaining;
+  mainWindow().openModal(explaining);
+  ProcessEvents();
+  QLabel* label = explaining.instructionLabel();
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text(), "Eine Regel in Worten");
+  // The text is seen in its colour on top of the page, in the label's place.
+  const QImage shown = explaining.clientArea()->grab(QRect(20, 600, 977, 41)).toImage();
+  int yellow = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      if ((shown.pixel(x, y) & 0xFFFFFF) == 0xFFFF00) ++yellow;
+    }
+  }
+  EXPECT_GT(yellow, 100);
+  explaining.close();
+  ProcessEvents();
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 #include "shots.h"
 
 #include "exercise_shots.h"
+#include "power_example_shots.h"
 #include "substitution_shots.h"
 
 namespace kalkora::screenshot {
 
 std::vector<Shot> AllShots() {
-  return {
+  std::vector<Shot> shots{
       {"main", "", {}},
       {"begriffe-terme", "menBegriffeT", {}},
       {"begriffe-potenzen", "menBegriffeP", {}},
@@ -69,13 +70,14 @@ std::vector<Shot> AllShots() {
       {"potenzen-addsub-stufe3", "menStufe3PAS", {}},
       {"potenzen-addsub-stufe3-antworten", "menStufe3PAS", AnswerPowerItemsInEveryState},
       {"ergaenzen-stufe1", "menStufe1Erg", {}},
-      {"potenzen-muster-1", "menPotMultM", {}},
       {"potenzen-div-stufe1", "menStufe1Div", {}},
       {"bruch-muster-1", "menDefmengeM", {}},
       {"bruch-defmenge", "menDefmengeU", {}},
       {"bruch-ungleichnamig-stufe1", "menAddSubUU1", {}},
       {"bruch-division-stufe2", "menStufe2DivTB", {}},
   };
+  for (Shot& shot : PowerExampleShots()) shots.push_back(std::move(shot));
+  return shots;
 }
 
 }  // namespace kalkora::screenshot

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <random>
 
 #include "terms/zeph_parser.h"
 
@@ -83,6 +84,14 @@ std::map<char16_t, double> LetterValues(int round) {
     const int step = ((letter - u'a') * 7 + round * 11) % 23;
     values[letter] = 0.55 + 0.05 * step;
   }
+  return values;
+}
+
+std::map<char16_t, double> RandomLetterValues(std::uint32_t seed) {
+  std::mt19937 generator(seed);
+  std::uniform_real_distribution<double> value(0.5, 2.0);
+  std::map<char16_t, double> values;
+  for (char16_t letter = u'a'; letter <= u'z'; ++letter) values[letter] = value(generator);
   return values;
 }
 

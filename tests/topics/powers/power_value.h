@@ -6,6 +6,7 @@
 // without a sign: ‹24g^10›, ‹–2f^5–g^4›). The text is turned into evaluator text and evaluated
 // with TFunktion.
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -24,6 +25,9 @@ std::optional<double> PowerValue(TextView text, const std::map<char16_t, double>
 
 // Values for the letters a … z; `round` gives another set. All lie in 0.55 … 1.65.
 std::map<char16_t, double> LetterValues(int round);
+
+// Random values for the letters a … z, uniform in 0.5 … 2, the same for the same seed.
+std::map<char16_t, double> RandomLetterValues(std::uint32_t seed);
 
 // Equal up to a relative tolerance of 1e-9 (absolute near 0).
 bool NearlyEqual(double a, double b);
