@@ -295,5 +295,155 @@ TEST_F(Fractions, PowerOfAFractionStandsInBracketsAndReturnsTheNextX) {
   EXPECT_FALSE(InkBox(image, QRect(PageToPixel(next + 1, 0).x(), 0, 500, 700)).isEmpty());
 }
 
+// The chains at a size of their own: the fractions and every measured width follow the size,
+// while the operators and "=" keep 18 points where the layout fixes them ("=" of the "6" chains
+// takes the size, the right side of a power is placed by its 18-point measure). Each chain is
+// compared with the picture put together from its parts at the places of the layout.
+class FractionChainsAtSize : public Fractions, public ::testing::WithParamInterface<int> {
+ protected:
+  int size() const { return GetParam(); }
+  // A measured width in page units at the chain's size.
+  double measure(TextView text) const { return MarkupWidth(text, size(), true) / 10.0; }
+  void left(QPainter& canvas, double x, double y, TextView text, int points) const {
+    DrawMarkupLeft(canvas, x, y, text, points, true, colours());
+  }
+  QImage expected = Blank(1000, 700);
+};
+
+TEST_P(FractionChainsAtSize, WidthsAreMeasuredAtTheSize) {
+  const auto pixels = [&](TextView text) { return MarkupWidth(text, size(), true); };
+  EXPECT_DOUBLE_EQ(FractionWidth(u"#3·x#", u"4·§y^2§", size()),
+                   std::max(pixels(u"3·x"), pixels(u"4·y^2")) / 10.0);
+  EXPECT_DOUBLE_EQ(FractionPairWidth(u"#3·x#", u"4", u"+", u"5", u"12", size()),
+                   (pixels(u"3·x") + pixels(u"12") + pixels(u"+") + 2 + pixels(u"=") + 2) / 10.0);
+  EXPECT_DOUBLE_EQ(FractionTripleWidth(u"3·x", u"4", u"+", u"5", u"12", u"–", u"7", u"1", size()),
+                   (pixels(u"3·x") + pixels(u"12") + pixels(u"7") + pixels(u"+") + 2 +
+                    pixels(u"–") + 2 + pixels(u"=") + 2) /
+                       10.0);
+}
+
+TEST_P(FractionChainsAtSize, FractionOpFraction) {
+  constexpr double x = -40, y = 0;
+  double width = 0;
+  {
+    QPainter canvas(&image);
+    width =
+        DrawFractionOpFraction(canvas, x, y, u"3", u"4", u"·", u"5·x", u"12", size(), colours());
+  }
+  const double w1 = FractionWidth(u"3", u"4", size());
+  const double w2 = FractionWidth(u"5·x", u"12", size());
+  const double wop = measure(u"·");
+  {
+    QPainter canvas(&expected);
+    DrawFraction(canvas, x, y, u"3", u"4", size(), colours());
+    left(canvas, x + w1 + 1, y + 0.5, u"·", 18);
+    DrawFraction(canvas, x + w1 + wop + 2, y, u"5·x", u"12", size(), colours());
+    left(canvas, x + w1 + wop + w2 + 3, y + 0.3, u"=", 18);
+  }
+  EXPECT_EQ(image, expected);
+  EXPECT_DOUBLE_EQ(width, w1 + wop + w2 + measure(u"=") + 4);
+}
+
+TEST_P(FractionChainsAtSize, FractionOpFraction6) {
+  constexpr double x = -40, y = 0;
+  double width = 0;
+  {
+    QPainter canvas(&image);
+    width =
+        DrawFractionOpFraction6(canvas, x, y, u"#3#", u"4", u"–", u"5·x", u"12", size(), colours());
+  }
+  const double w1 = FractionWidth(u"3", u"4", size());
+  const double w2 = FractionWidth(u"5·x", u"12", size());
+  {
+    QPainter canvas(&expected);
+    DrawFraction6(canvas, x, y, u"#3#", u"4", size(), colours());
+    left(canvas, x + w1 + 1, y + 0.5, u"–", 18);
+    DrawFraction6(canvas, x + w1 + 3.4, y, u"5·x", u"12", size(), colours());
+    left(canvas, x + w1 + 3.4 + w2 + 1, y + 0.3, u"=", size());
+  }
+  EXPECT_EQ(image, expected);
+  EXPECT_DOUBLE_EQ(width, w1 + 3.4 + w2 + 3.4);
+}
+
+TEST_P(FractionChainsAtSize, ThreeFractions) {
+  constexpr double x = -45, y = 0;
+  for (const bool six : {false, true}) {
+    SCOPED_TRACE(six ? "DrawThreeFractions6" : "DrawThreeFractions");
+    image = expected = Blank(1000, 700);
+    double width = 0;
+    {
+      QPainter canvas(&image);
+      width = six ? DrawThreeFractions6(canvas, x, y, u"3", u"4", u"+", u"5·x", u"12", u":", u"7",
+                                        u"2·x", size(), colours())
+                  : DrawThreeFractions(canvas, x, y, u"3", u"4", u"+", u"5·x", u"12", u":", u"7",
+                                       u"2·x", size(), colours());
+    }
+    const double w1 = FractionWidth(u"3", u"4", size());
+    const double w2 = FractionWidth(u"5·x", u"12", size());
+    const double w3 = FractionWidth(u"7", u"2·x", size());
+    const double gap = six ? 2.4 : 3.4;  // the "6" chain is narrow around ":"
+    {
+      QPainter canvas(&expected);
+      const auto fraction = six ? DrawFraction6 : DrawFraction;
+      fraction(canvas, x, y, u"3", u"4", size(), colours());
+      left(canvas, x + w1 + 1, y + 0.5, u"+", 18);
+      fraction(canvas, x + w1 + gap, y, u"5·x", u"12", size(), colours());
+      left(canvas, x + w1 + gap + w2 + 1, y + 0.5, u":", 18);
+      fraction(canvas, x + w1 + 2 * gap + w2, y, u"7", u"2·x", size(), colours());
+      if (six) {
+        left(canvas, x + w1 + 2 * gap + w2 + w3 + 1, y + 0.1, u"=", size());
+      } else {
+        left(canvas, x + w1 + 2 * gap + w2 + w3 + 1, y + 0.3, u"=", 18);
+      }
+    }
+    EXPECT_EQ(image, expected);
+    EXPECT_DOUBLE_EQ(width, w1 + 2 * gap + w2 + w3 + 3.4);
+  }
+}
+
+TEST_P(FractionChainsAtSize, FractionEqualsFactor) {
+  constexpr double x = -30, y = 0;
+  {
+    QPainter canvas(&image);
+    DrawFractionEqualsFactor(canvas, x, y, u"12·q^#9#", u"9·q^#4#", u"4", u"3", u"q^#5#", size(),
+                             colours());
+  }
+  {
+    QPainter canvas(&expected);
+    const double w1 = DrawPowerFraction(canvas, x, y, u"12·q^#9#", u"9·q^#4#", size(), colours());
+    EXPECT_DOUBLE_EQ(w1, FractionWidth(u"12·q^9", u"9·q^4", size()));
+    left(canvas, x + w1 + 1, y + 0.2, u"= ", 18);
+    DrawPowerFraction(canvas, x + w1 + 3, y, u"4", u"3", size(), colours());
+    DrawMarkup3(canvas, x + w1 + 5, y + 0.2, u"·q^#5#", 18, true, colours(), false);
+  }
+  EXPECT_EQ(image, expected);
+}
+
+TEST_P(FractionChainsAtSize, PowerOfAFraction) {
+  constexpr double x = -20, y = 0;
+  double next = 0;
+  {
+    QPainter canvas(&image);
+    next = DrawPowerOfFraction(canvas, x, y, u"2·a", u"3·b", u"#3#", u"8·a^3", u"27·b^3", size(),
+                               colours(), true);
+  }
+  const double h1 = FractionWidth(u"2·a", u"3·b", size()) / 2 + 0.2;
+  const double h2 = FractionWidth(u"8·a^3", u"27·b^3", 18) / 2 + 0.2;
+  {
+    QPainter canvas(&expected);
+    const QColor black(0, 0, 0);
+    DrawWideFraction(canvas, x, y, u"2·a", u"3·b", size(), colours());
+    PageBracket(canvas, 3, black, x - h1 - 1, y - 1, 2.7, 1, BracketKind::Opening);
+    PageBracket(canvas, 3, black, x + h1 + 1, y - 1, 2.7, 1, BracketKind::Closing);
+    left(canvas, x + h1 + 1.5, y + 3, u"#3#", 14);
+    left(canvas, x + h1 + 2, y + 0.2, u" = ", 18);
+    DrawWideFraction(canvas, x + h1 + 5 + h2, y, u"8·a^3", u"27·b^3", size(), colours());
+  }
+  EXPECT_EQ(image, expected);
+  EXPECT_DOUBLE_EQ(next, x + h1 + 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, FractionChainsAtSize, ::testing::Values(12, 14, 24));
+
 }  // namespace
 }  // namespace kalkora

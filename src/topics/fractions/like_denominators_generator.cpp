@@ -27,8 +27,13 @@ int Coefficient(TextView sum, char16_t x, char16_t y, char16_t z, int vx, int vy
   return NumberValue(SubstituteLetters3(sum, x, y, z, vx, vy, vz));
 }
 
-// c·x, then each further non-zero coefficient with its sign as the next summand; "0" when
-// every coefficient is 0.
+Text LetterNumerator(int p, int q, int r, char16_t x, char16_t y, char16_t z, char16_t s1,
+                     char16_t s2, char16_t op) {
+  return Write(p, op, x, u' ', s1, u' ', q, op, y, u' ', s2, u' ', r, op, z);
+}
+
+}  // namespace
+
 Text CollectedNumerator(const int (&coefficients)[3], const char16_t (&letters)[3]) {
   Text text;
   for (int i = 0; i < 3; ++i) {
@@ -42,13 +47,6 @@ Text CollectedNumerator(const int (&coefficients)[3], const char16_t (&letters)[
   }
   return text.empty() ? Text{u"0"} : text;
 }
-
-Text LetterNumerator(int p, int q, int r, char16_t x, char16_t y, char16_t z, char16_t s1,
-                     char16_t s2, char16_t op) {
-  return Write(p, op, x, u' ', s1, u' ', q, op, y, u' ', s2, u' ', r, op, z);
-}
-
-}  // namespace
 
 void AddSubGleichU(int index) {
   TBruchM& item = Bruch[static_cast<std::size_t>(index)];

@@ -82,6 +82,7 @@ Text FirstBracket(TextView text) {
 TEST(DefmengeU, ExcludedValuesAreExactlyTheZerosOfTheDenominator) {
   std::set<int> variants;
   int withMinus = 0;
+  std::set<int> numeratorLetters;  // variants 14–17: 1 for a·Var1, 2 for a·Var2
   test::ForManyItems(101, DefmengeU, [&](const TBruchM& item) {
     variants.insert(item.Variante);
     ASSERT_GE(item.Variante, 1);
@@ -148,9 +149,19 @@ TEST(DefmengeU, ExcludedValuesAreExactlyTheZerosOfTheDenominator) {
     const bool letterNumerator =
         (item.Variante >= 6 && item.Variante <= 9) || (item.Variante >= 14 && item.Variante <= 17);
     EXPECT_EQ(numerator.isConstant(), !letterNumerator);
+    if (letterNumerator) {
+      const char16_t letter = item.Text[1].back();
+      if (item.Variante <= 9) {
+        EXPECT_EQ(letter, x);
+      } else {
+        EXPECT_TRUE(letter == x || letter == y) << Utf8FromText(item.Text[1]);
+        numeratorLetters.insert(letter == x ? 1 : 2);
+      }
+    }
   });
   EXPECT_EQ(variants.size(), 25u);
   EXPECT_GT(withMinus, 0);
+  EXPECT_EQ(numeratorLetters, (std::set<int>{1, 2}));
 }
 
 // The numbers a, b, c (and d) as the texts show them: Gcd(a, b) = 1 and Gcd(b, c) = 1 in

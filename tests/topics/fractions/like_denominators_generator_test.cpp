@@ -7,6 +7,7 @@
 #include <set>
 
 #include "generator_checks.h"
+#include "topics/fractions/finishing_steps.h"
 #include "topics/fractions/fraction_record.h"
 
 namespace kalkora::fractions {
@@ -90,6 +91,29 @@ TEST(AddSubGleichU, ResultIsTheSumOfTheNumerators) {
   EXPECT_EQ(forms.size(), 5u + 5u + 4u + 4u);
   EXPECT_GT(negative, 0);
   EXPECT_GT(zero, 0);
+}
+
+// The collected numerator as the learner sees it and types it, after the finishing steps:
+// every coefficient 1 dropped (also next to an 11), a first coefficient 0 leaves neither a
+// blank nor a "+" in front, and all coefficients 0 give "0".
+TEST(AddSubGleichU, CollectedNumeratorWritten) {
+  const struct {
+    int coefficients[3];
+    const char16_t* solution;
+    const char16_t* answer;
+  } cases[] = {
+      {{0, 0, 0}, u"0", u"0"},           {{0, -3, 2}, u"–3·y + 2·z", u"–3y+2z"},
+      {{0, 3, -1}, u"3·y – z", u"3y–z"}, {{11, 1, 0}, u"11·x + y", u"11x+y"},
+      {{-1, 0, 1}, u"–x + z", u"–x+z"},  {{4, -7, -10}, u"4·x – 7·y – 10·z", u"4x–7y–10z"},
+  };
+  const char16_t letters[3] = {u'x', u'y', u'z'};
+  for (const auto& c : cases) {
+    TBruchM item;
+    item.Loesung = CollectedNumerator(c.coefficients, letters);
+    FinishSolution(item);
+    EXPECT_EQ(item.Loesung, c.solution);
+    EXPECT_EQ(item.Antwort, c.answer);
+  }
 }
 
 TEST(AddSubGleichU, NumbersInTheirRangesAndCoprimeToTheDenominator) {

@@ -33,8 +33,13 @@ struct GeneratorRules {
   bool ordered34;  // Var3 < Var4
   int lowest;      // the numbers written in the task (not exponents) lie in lowest … highest
   int highest;
-  bool fallingPowers;  // the solution is ordered by falling powers of Var1
-  bool productForm;    // the solution is a product (factoring)
+  int lowestExponent;   // the task's exponents lie in lowestExponent … highestExponent and reach
+  int highestExponent;  // both ends; 0 … 0: the task has no exponent
+  bool fallingPowers;   // the solution is ordered by falling powers of Var1
+  bool productForm;     // the solution is a product (factoring)
+  // Variante → its own lowest number, where it differs; as that is above 1, every letter of
+  // such a Variante has a coefficient written in front of it.
+  std::map<int, int> lowestIn{};
 };
 
 std::ostream& operator<<(std::ostream& out, const GeneratorRules& rules) {
@@ -42,18 +47,18 @@ std::ostream& operator<<(std::ostream& out, const GeneratorRules& rules) {
 }
 
 const GeneratorRules kGeneratorRules[] = {
-    {"PolynomMonom1", 1, 1, 4, 4, false, false, 1, 9, false, false},
-    {"PolynomMonom2", 1, 2, 5, 2, false, false, 1, 9, false, false},
-    {"PolynomMonom3", 1, 3, 6, 2, false, false, 2, 6, false, false},
-    {"PolynomPolynom1", 2, 1, 3, 1, false, false, 1, 9, true, false},
-    {"PolynomPolynom2", 2, 2, 4, 2, true, false, 1, 6, true, false},
-    {"PolynomPolynom3", 2, 3, 1, 2, true, false, 1, 6, true, false},
-    {"Binome1", 3, 1, 1, 1, false, false, 1, 9, true, false},
-    {"Binome2", 3, 2, 6, 2, false, false, 2, 9, true, false},
-    {"Binome3", 3, 3, 12, 1, false, false, 1, 144, false, true},
-    {"Herausheben1", 5, 1, 8, 3, false, false, 2, 50, false, true},
-    {"Herausheben2", 5, 2, 4, 4, false, false, 2, 50, false, true},
-    {"Herausheben3", 5, 3, 2, 4, true, true, 2, 9, false, true},
+    {"PolynomMonom1", 1, 1, 4, 4, false, false, 1, 9, 0, 0, false, false},
+    {"PolynomMonom2", 1, 2, 5, 2, false, false, 1, 9, 0, 0, false, false},
+    {"PolynomMonom3", 1, 3, 6, 2, false, false, 2, 6, 2, 6, false, false},
+    {"PolynomPolynom1", 2, 1, 3, 1, false, false, 1, 9, 0, 0, true, false, {{2, 2}, {3, 2}}},
+    {"PolynomPolynom2", 2, 2, 4, 2, true, false, 1, 6, 2, 5, true, false},
+    {"PolynomPolynom3", 2, 3, 1, 2, true, false, 1, 6, 2, 6, true, false},
+    {"Binome1", 3, 1, 1, 1, false, false, 1, 9, 2, 2, true, false},
+    {"Binome2", 3, 2, 6, 2, false, false, 2, 9, 2, 5, true, false},
+    {"Binome3", 3, 3, 12, 1, false, false, 1, 144, 2, 2, false, true},
+    {"Herausheben1", 5, 1, 8, 3, false, false, 2, 50, 2, 7, false, true},
+    {"Herausheben2", 5, 2, 4, 4, false, false, 2, 50, 0, 0, false, true},
+    {"Herausheben3", 5, 3, 2, 4, true, true, 2, 9, 0, 0, false, true},
 };
 
 constexpr int kSeeds = 500;  // five items each
@@ -80,20 +85,29 @@ Text WithoutMarkers(TextView markup) {
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool IsLetter(char16_t c) { return c >= u'a' && c <= u'z'; }
 
-// The numbers of a text that are not exponents.
-std::vector<int> Numbers(TextView text) {
+// The numbers written in a text, the exponents apart (‹^1^0› is the exponent 10).
+struct WrittenNumbers {
   std::vector<int> numbers;
+  std::vector<int> exponents;
+  int bareLetters = 0;  // letters without a factor "·" before them: ‹x›, ‹–x› (coefficient ±1)
+};
+
+WrittenNumbers ReadNumbers(TextView shown) {
+  const Text text = JoinExponentDigits(shown);
+  WrittenNumbers written;
   for (std::size_t k = 0; k < text.size();) {
     if (!IsDigit(text[k])) {
+      if (IsLetter(text[k]) && (k == 0 || text[k - 1] != u'·')) ++written.bareLetters;
       ++k;
       continue;
     }
     const std::size_t start = k;
     while (k < text.size() && IsDigit(text[k])) ++k;
-    if (start > 0 && text[start - 1] == u'^') continue;
-    numbers.push_back(TextInt(text.substr(start, k - start)).value_or(-1));
+    const bool exponent = start > 0 && text[start - 1] == u'^';
+    (exponent ? written.exponents : written.numbers)
+        .push_back(TextInt(text.substr(start, k - start)).value_or(-1));
   }
-  return numbers;
+  return written;
 }
 
 // The writing rules every shown text keeps.
@@ -212,6 +226,7 @@ TEST_P(PolynomialGeneratorTest, EveryItemKeepsTheRulesAndEqualsItsTask) {
   const PolynomGenerator generator = PolynomGeneratorFor(rules.kind, rules.level);
   ASSERT_NE(generator, nullptr);
   std::set<int> variants;
+  std::set<int> exponents;
   polynomials::LongestRedraw = 0;
   for (int seed = 1; seed <= kSeeds; ++seed) {
     SetRandomSeed(static_cast<std::uint32_t>(seed));
@@ -242,10 +257,21 @@ TEST_P(PolynomialGeneratorTest, EveryItemKeepsTheRulesAndEqualsItsTask) {
         }
       }
 
-      // Numbers of the task in their range.
-      for (int n : Numbers(item.Aufgabe)) {
-        EXPECT_GE(n, rules.lowest);
+      // Numbers and exponents of the task in their ranges.
+      const WrittenNumbers written = ReadNumbers(item.Aufgabe);
+      const auto own = rules.lowestIn.find(item.Variante);
+      const int lowest = own == rules.lowestIn.end() ? rules.lowest : own->second;
+      for (int n : written.numbers) {
+        EXPECT_GE(n, lowest) << "Variante " << item.Variante;
         EXPECT_LE(n, rules.highest);
+      }
+      if (own != rules.lowestIn.end()) {
+        EXPECT_EQ(written.bareLetters, 0) << "a coefficient ±1 in Variante " << item.Variante;
+      }
+      for (int e : written.exponents) {
+        EXPECT_GE(e, rules.lowestExponent) << "an exponent";
+        EXPECT_LE(e, rules.highestExponent) << "an exponent";
+        exponents.insert(e);
       }
 
       CheckWriting(item.Aufgabe);
@@ -273,6 +299,11 @@ TEST_P(PolynomialGeneratorTest, EveryItemKeepsTheRulesAndEqualsItsTask) {
     }
   }
   for (int v = 1; v <= rules.variants; ++v) EXPECT_TRUE(variants.count(v)) << "Variante " << v;
+  if (rules.highestExponent > 0) {
+    ASSERT_FALSE(exponents.empty());
+    EXPECT_EQ(*exponents.begin(), rules.lowestExponent);
+    EXPECT_EQ(*exponents.rbegin(), rules.highestExponent);
+  }
   EXPECT_LE(polynomials::LongestRedraw, 10000);
 }
 
@@ -286,7 +317,7 @@ TEST(PolynomMonom1Test, NumbersArePairwiseDifferent) {
   for (int seed = 1; seed <= kSeeds; ++seed) {
     SetRandomSeed(static_cast<std::uint32_t>(seed));
     PolynomMonom1(1);
-    const std::vector<int> numbers = Numbers(polynomials::Polynom[1].Aufgabe);
+    const std::vector<int> numbers = ReadNumbers(polynomials::Polynom[1].Aufgabe).numbers;
     const std::set<int> different(numbers.begin(), numbers.end());
     EXPECT_EQ(different.size(), numbers.size()) << Utf8FromText(polynomials::Polynom[1].Aufgabe);
   }

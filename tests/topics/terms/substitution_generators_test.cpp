@@ -157,28 +157,29 @@ const std::map<std::string, std::pair<int, Formula2>>& Stufe2Shapes() {
 struct Stufe3Shape {
   int number;
   int limit;
+  bool letterFirst;  // the answer's first summand holds the letter, else the constant
   std::function<int(int a, int b, int c, char16_t s, int x)> term;        // the term in x
   std::function<int(int a, int b, int c, char16_t s, int k)> checkValue;  // size check
 };
 const std::map<std::string, Stufe3Shape>& Stufe3Shapes() {
   static const std::map<std::string, Stufe3Shape> shapes = {
       {"N*X ± N",
-       {1, 100, [](int a, int b, int, char16_t s, int x) { return a * x + Sign(s, b); },
+       {1, 100, true, [](int a, int b, int, char16_t s, int x) { return a * x + Sign(s, b); },
         [](int a, int b, int, char16_t s, int k) { return a * k + Sign(s, b); }}},
       {"N ± N*X",
-       {2, 100, [](int a, int b, int, char16_t s, int x) { return a + Sign(s, b) * x; },
+       {2, 100, false, [](int a, int b, int, char16_t s, int x) { return a + Sign(s, b) * x; },
         [](int a, int b, int, char16_t s, int k) { return a + Sign(s, b) * k; }}},
       {"N*(N ± N*X)",
-       {3, 80, [](int a, int b, int c, char16_t, int x) { return a * (b + c * x); },
+       {3, 80, false, [](int a, int b, int c, char16_t, int x) { return a * (b + c * x); },
         [](int a, int b, int c, char16_t s, int k) { return (c * k + Sign(s, b)) * a; }}},
       {"N*(N*X ± N)",
-       {4, 80, [](int a, int b, int c, char16_t, int x) { return a * (b * x + c); },
+       {4, 80, true, [](int a, int b, int c, char16_t, int x) { return a * (b * x + c); },
         [](int a, int b, int c, char16_t s, int k) { return (b * k + Sign(s, c)) * a; }}},
       {"(N ± N*X)*N",
-       {5, 100, [](int a, int b, int c, char16_t, int x) { return (a + b * x) * c; },
+       {5, 100, false, [](int a, int b, int c, char16_t, int x) { return (a + b * x) * c; },
         [](int a, int b, int c, char16_t, int k) { return (b * k + a) * c; }}},
       {"(N*X ± N)*N",
-       {6, 100, [](int a, int b, int c, char16_t, int x) { return (a * x + b) * c; },
+       {6, 100, true, [](int a, int b, int c, char16_t, int x) { return (a * x + b) * c; },
         [](int a, int b, int c, char16_t s, int k) { return (a * k + Sign(s, b)) * c; }}},
   };
   return shapes;
@@ -422,6 +423,19 @@ TEST(EinsetzenStufe3, ItemsOverManySeeds) {
       }
       EXPECT_EQ(item.Antwort, RemoveChar(RemoveChar(item.Loesung, u' '), u'·'));
       EXPECT_EQ(item.Feldbreite, 140);
+
+      // Two summands in the shape's order: ‹–60·m + 8› or ‹8 – 60·m›. The value alone would
+      // pass a swapped order, and then no learner writing the task's order is judged right.
+      const TextView solution = item.Loesung;
+      const std::size_t gap = solution.find(u' ');
+      ASSERT_NE(gap, TextView::npos) << Utf8(solution);
+      const TextView first = solution.substr(0, gap);
+      const TextView between = solution.substr(gap, 3);
+      const TextView second = solution.substr(gap + 3);
+      EXPECT_TRUE(between == u" + " || between == u" – ") << Utf8(solution);
+      EXPECT_EQ(second.find(u' '), TextView::npos) << Utf8(solution);
+      EXPECT_EQ(first.find(L) != TextView::npos, shape.letterFirst) << Utf8(solution);
+      EXPECT_EQ(second.find(L) != TextView::npos, !shape.letterFirst) << Utf8(solution);
 
       EXPECT_EQ(item.TermNorm, u"keep");
       EXPECT_EQ(item.Einsetzung, u"keep");
