@@ -11,6 +11,7 @@
 #include "topics/fractions/like_denominators_generator.h"
 #include "topics/fractions/multiply_divide_generators.h"
 #include "topics/fractions/term_division_generator.h"
+#include "topics/fractions/unlike_denominators_generators.h"
 
 namespace kalkora::sampler {
 namespace {
@@ -116,6 +117,9 @@ void AddFractionsSamplers(SamplerList& samplers) {
   Add(samplers, "MultDivU2", MultDivU2);
   Add(samplers, "MultDivU3", MultDivU3);
   Add(samplers, "TermDivU1", TermDivU1);
+  Add(samplers, "AddSubUngleichU1", AddSubUngleichU1);
+  Add(samplers, "AddSubUngleichU2", AddSubUngleichU2);
+  Add(samplers, "AddSubUngleichU3", AddSubUngleichU3);
 }
 
 }  // namespace kalkora::sampler
