@@ -1,4 +1,6 @@
-// One fraction item per iteration, for each generator (items 1 … 5 in turn).
+// One fraction item per iteration, for each generator (items 1 … 5 in turn). For the
+// unlike-denominator generators the counter "longest_draws" is the most passes through redraw
+// loops one item needed during the run.
 
 #include <benchmark/benchmark.h>
 
@@ -13,6 +15,7 @@
 #include "topics/fractions/long_division_steps.h"
 #include "topics/fractions/multiply_divide_generators.h"
 #include "topics/fractions/term_division_generator.h"
+#include "topics/fractions/unlike_denominators_generators.h"
 
 namespace {
 
@@ -60,5 +63,18 @@ void DivisionSteps(benchmark::State& state) {
   kalkora::ClearFixedRandomSeed();
 }
 BENCHMARK(DivisionSteps);
+
+#define KALKORA_UNLIKE_BENCHMARK(generator)                                   \
+  void generator(benchmark::State& state) {                                   \
+    kalkora::fractions::LongestUnlikeDraws = 0;                               \
+    kalkora::bench::GenerateItems(state, kalkora::fractions::generator,       \
+                                  kalkora::fractions::Bruch);                 \
+    state.counters["longest_draws"] = kalkora::fractions::LongestUnlikeDraws; \
+  }                                                                           \
+  BENCHMARK(generator)
+
+KALKORA_UNLIKE_BENCHMARK(AddSubUngleichU1);
+KALKORA_UNLIKE_BENCHMARK(AddSubUngleichU2);
+KALKORA_UNLIKE_BENCHMARK(AddSubUngleichU3);
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "topics/fractions/long_division_generators.h"
 #include "topics/fractions/multiply_divide_generators.h"
 #include "topics/fractions/term_division_generator.h"
+#include "topics/fractions/unlike_denominators_generators.h"
 
 namespace kalkora::sampler {
 namespace {
@@ -112,6 +113,9 @@ void AddFractionsSamplers(SamplerList& samplers) {
   // The long division as its exercise makes it: Variante drawn, then the builder of the level.
   Add(samplers, "TermDivU2", [](int item) { MakeDivisionItem(2, item); });
   Add(samplers, "TermDivU3", [](int item) { MakeDivisionItem(3, item); });
+  Add(samplers, "AddSubUngleichU1", AddSubUngleichU1);
+  Add(samplers, "AddSubUngleichU2", AddSubUngleichU2);
+  Add(samplers, "AddSubUngleichU3", AddSubUngleichU3);
 }
 
 }  // namespace kalkora::sampler

@@ -44,7 +44,8 @@ class TextSlots {
 using TDaten = OneBasedArray<Text, 20>;
 
 // One addition or subtraction of fractions with unlike denominators. Arrays are indexed by
-// fraction (1 … 3); with two fractions index 3 keeps whatever it held.
+// fraction (1 … 3); with two fractions index 3 stays empty (the generators start every item
+// from a fresh record).
 struct TUngleich {
   OneBasedArray<Text, 3> Nenner;     // the task denominators ("6·x", ‹x^2 + x›)
   OneBasedArray<Text, 3> Zerlegung;  // each denominator factorised (‹2·3·x›, ‹x·(x + 1)›)
