@@ -43,7 +43,14 @@ ExampleWindow::ExampleWindow(const WindowDesign& design, const Layout& layout)
   pnt_ = new ExamplePaintBox(this, client);
   pnt_->setGeometry(layout.paintBox);
 
+  if (!layout.stepMenuCaption.isEmpty()) {
+    menDarstellung_ = mainMenu()->addAction(layout.stepMenuCaption);
+    menDarstellung_->setObjectName("menDarstellung");
+    connect(menDarstellung_, &QAction::triggered, this, [this] { menDarstellungClick(); });
+  }
+
   auto* group = new QGroupBox(QStringLiteral(" Auswahl "), client);
+  grpStufe_ = group;
   group->setObjectName("grpStufe");
   group->setGeometry(layout.levelGroup);
   levelGroup_ = new QButtonGroup(this);
@@ -100,10 +107,29 @@ int ExampleWindow::Level() {
 
 void ExampleWindow::SetExamplePage() { SetPage(-50, 50, -35, 35, 1000, 700); }
 
+void ExampleWindow::showStepButton(bool shown) {
+  if (btnWeiter_ != nullptr) btnWeiter_->setVisible(shown);
+}
+
+void ExampleWindow::enableChoice(bool enabled) {
+  grpStufe_->setEnabled(enabled);
+  btnNochmals_->setEnabled(enabled);
+}
+
+bool ExampleWindow::choiceEnabled() const { return grpStufe_->isEnabled(); }
+
+void ExampleWindow::showStepMenuItem(bool shown) {
+  if (menDarstellung_ != nullptr) menDarstellung_->setVisible(shown);
+}
+
 void ExampleWindow::FormActivate() {
   KalkoraWindow::FormActivate();  // palette, maximised while FullScreen
   Randomize();
   setBackground(Qt::white);
+  // Every opening starts in the generated examples, also after a close in the middle of steps.
+  showStepButton(false);
+  enableChoice(true);
+  showStepMenuItem(true);
   selection::selLevel = 1;
   levels_[0]->setChecked(true);
   generateExamples();

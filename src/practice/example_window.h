@@ -31,6 +31,10 @@ class ExampleWindow : public KalkoraWindow {
     return levels_.at(static_cast<std::size_t>(level - 1));
   }
   QPushButton* moreExamplesButton() const { return btnNochmals_; }
+  // "Weiter" of the step-by-step display and the menu item that starts a step-by-step display
+  // (menDarstellung), of a window that has them, else null.
+  QPushButton* stepButton() const { return btnWeiter_; }
+  QAction* stepMenuItem() const { return menDarstellung_; }
   // The instruction label (lblAnzeige) of a window that has one, else null; for tests.
   QLabel* instructionLabel() const { return lblAnzeige_; }
 
@@ -41,6 +45,7 @@ class ExampleWindow : public KalkoraWindow {
     QRect moreButton{824, 665, 176, 40};  // btnNochmals
     QRect stepButton;                     // btnWeiter of the step-by-step display; empty: none
     QRect instructionLabel;               // lblAnzeige over the paint box; empty: none
+    QString stepMenuCaption;              // menDarstellung in the menu bar; empty: none
   };
   ExampleWindow(const WindowDesign& design, const Layout& layout);
 
@@ -51,6 +56,8 @@ class ExampleWindow : public KalkoraWindow {
   virtual void pntPaint(QPainter& painter) = 0;
   // Steps of the step-by-step display ("Weiter"); the window shows the button where it has one.
   virtual void btnWeiterClick() {}
+  // The menu item that starts a step-by-step display.
+  virtual void menDarstellungClick() {}
 
   // The level chosen in the radio group (selLevel), 1 … 3.
   static int Level();
@@ -61,7 +68,14 @@ class ExampleWindow : public KalkoraWindow {
   // The size (points, bold) of most example texts.
   static constexpr int kTextSize = 18;
 
-  QPushButton* stepButton() const { return btnWeiter_; }
+  // The controls of a step-by-step display: "Weiter" shown or hidden, the level group and
+  // "Weitere Beispiele" enabled or not (disabled while steps run, so a learner finishes or
+  // leaves them), the menu item shown or hidden. Opening the window restores all three: "Weiter"
+  // hidden, the choice enabled, the menu item shown.
+  void showStepButton(bool shown);
+  void enableChoice(bool enabled);
+  void showStepMenuItem(bool shown);
+  bool choiceEnabled() const;
   // Shows the text (lines separated by "\n") in the instruction label, in the colour: Arial
   // bold 19 pixels, centred both ways, word-wrapped. Does nothing in a window without one.
   void showInstruction(TextView text, const QColor& colour);
@@ -77,6 +91,8 @@ class ExampleWindow : public KalkoraWindow {
   QPushButton* btnNochmals_ = nullptr;
   QPushButton* btnWeiter_ = nullptr;
   QLabel* lblAnzeige_ = nullptr;
+  QGroupBox* grpStufe_ = nullptr;
+  QAction* menDarstellung_ = nullptr;
 
   friend class ExamplePaintBox;
 };

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -124,6 +126,99 @@ TEST_F(ExampleWindowTest, TheInstructionLabelIsOptional) {
   EXPECT_GT(yellow, 100);
   explaining.close();
   ProcessEvents();
+}
+
+// A window with a step-by-step display: its menu item starts three steps, during which only
+// "Weiter" can be used; after the last step the choice comes back.
+class SteppingExamples : public ExampleWindow {
+ public:
+  SteppingExamples() : ExampleWindow(Design(), Steps()) {}
+  int step = 0;
+
+ private:
+  static WindowDesign Design() { return WindowDesign{"frmSteps", "Schritte", QSize(1016, 722)}; }
+  static Layout Steps() {
+    Layout layout;
+    layout.stepButton = QRect(450, 665, 120, 40);
+    layout.stepMenuCaption = QStringLiteral("Schrittweise Darstellung");
+    return layout;
+  }
+
+ protected:
+  void generateExamples() override {}
+  void pntPaint(QPainter&) override {}
+  void menDarstellungClick() override {
+    step = 1;
+    showStepButton(true);
+    enableChoice(false);
+    showStepMenuItem(false);
+  }
+  void btnWeiterClick() override {
+    if (++step > 3) {
+      showStepButton(false);
+      enableChoice(true);
+      showStepMenuItem(true);
+    }
+  }
+};
+
+class SteppingWindowTest : public test::ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    window = std::make_unique<SteppingExamples>();
+    open();
+  }
+  void TearDown() override {
+    window.reset();
+    ProgramTest::TearDown();
+  }
+  void open() {
+    mainWindow().openModal(*window);
+    QApplication::setActiveWindow(window.get());
+    ProcessEvents();
+  }
+  bool canUseChoice() const {
+    return window->levelButton(2)->isEnabled() && window->moreExamplesButton()->isEnabled();
+  }
+  std::unique_ptr<SteppingExamples> window;
+};
+
+TEST_F(SteppingWindowTest, StepsTakeTheChoiceAwayUntilTheLastStep) {
+  ASSERT_NE(window->stepMenuItem(), nullptr);
+  EXPECT_EQ(window->stepMenuItem()->text(), "Schrittweise Darstellung");
+  EXPECT_FALSE(window->stepButton()->isVisible());
+  window->stepMenuItem()->trigger();
+  ProcessEvents();
+  EXPECT_TRUE(window->stepButton()->isVisible());
+  EXPECT_FALSE(window->stepMenuItem()->isVisible());
+  EXPECT_FALSE(canUseChoice());
+  // A click on a disabled level changes nothing.
+  QTest::mouseClick(window->levelButton(3), Qt::LeftButton);
+  EXPECT_EQ(selection::selLevel, 1);
+  for (int k = 0; k < 3; ++k) {
+    window->stepButton()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(window->stepButton(), Qt::Key_Return);  // Enter presses "Weiter"
+    ProcessEvents();
+  }
+  EXPECT_EQ(window->step, 4);
+  EXPECT_FALSE(window->stepButton()->isVisible());
+  EXPECT_TRUE(canUseChoice());
+  EXPECT_TRUE(window->stepMenuItem()->isVisible());
+}
+
+TEST_F(SteppingWindowTest, ReopeningAfterAClosingInTheMiddleOfTheStepsStartsClean) {
+  window->stepMenuItem()->trigger();
+  ProcessEvents();
+  window->stepButton()->click();
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  ProcessEvents();
+  ASSERT_FALSE(window->isVisible());
+  open();
+  EXPECT_FALSE(window->stepButton()->isVisible());
+  EXPECT_TRUE(canUseChoice());
+  EXPECT_TRUE(window->stepMenuItem()->isVisible());
+  EXPECT_TRUE(window->levelButton(1)->isChecked());
 }
 
 }  // namespace
