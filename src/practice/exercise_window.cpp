@@ -442,9 +442,12 @@ void ExerciseWindow::btnWeiterClick() {
 }
 
 void ExerciseWindow::btnAuswertungClick() {
-  // When the evaluation closes, this window is activated again and starts a new run.
+  // When the evaluation closes, this window is activated again and starts a new run, under
+  // the instruction for a run after the evaluation.
   if (TfrmAuswertung* evaluation = TfrmAuswertung::Instance()) {
-    openModal(*evaluation, /*stayVisible=*/true);
+    openModal(*evaluation, /*stayVisible=*/true, [this] {
+      showMessage(instructionAfterEvaluation(), practice::MessageColour::Brown);
+    });
   }
 }
 

@@ -82,6 +82,8 @@ class ExerciseWindow : public KalkoraWindow {
   virtual Text instruction() const = 0;
   // The instruction shown again when the learner changes a field (the same by default).
   virtual Text changeInstruction() const { return instruction(); }
+  // The instruction of the run that starts when the evaluation closes (the same by default).
+  virtual Text instructionAfterEvaluation() const { return instruction(); }
   // Fills item i (1 … itemCount) of the topic's array for the level.
   virtual void generateItem(int item) = 0;
   virtual ItemFlags& flags(int item) = 0;

@@ -43,6 +43,7 @@ class CheckedRowsWindow : public ExerciseWindow {
   QString caption() const override { return "Prüfen"; }
   Text instruction() const override { return u"Anfang"; }
   Text changeInstruction() const override { return u"Geändert"; }
+  Text instructionAfterEvaluation() const override { return u"Neuer Lauf"; }
   void generateItem(int) override {}
   ItemFlags& flags(int item) override { return flags_[static_cast<std::size_t>(item - 1)]; }
   RowAnswer rowAnswer(int item) const override { return RowAnswer{item, /*checkButton=*/item > 1}; }
@@ -235,9 +236,19 @@ TEST_F(CheckedRowsTest, ThreePassesOfCheckedRowsReachTheEvaluation) {
   ASSERT_EQ(place, window->findChild<QPushButton*>("btnAuswertung"));
   QTest::mouseClick(static_cast<QPushButton*>(place), Qt::LeftButton);
   ProcessEvents();
-  EXPECT_TRUE(Windows().frmAuswertung->isVisible());
+  TfrmAuswertung& evaluation = *Windows().frmAuswertung;
+  EXPECT_TRUE(evaluation.isVisible());
   EXPECT_FLOAT_EQ(practice::Punkte, 9.0f);
   EXPECT_EQ(practice::Versuche, 9);
+
+  // The new run after the evaluation starts under the window's text for it.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !evaluation.countUpRunning(); }, 5000));
+  evaluation.findChild<QPushButton*>("btnSchliessen")->click();
+  ProcessEvents();
+  EXPECT_FALSE(evaluation.isVisible());
+  EXPECT_EQ(label("lblDurchgang"), "1 / 3");
+  EXPECT_EQ(label("lblAnzeige"), "Neuer Lauf");
+  EXPECT_TRUE(shown(window->checkButton(3)));
 }
 
 // The exercise windows of one field per row keep it: one field each, no "Prüfen", judged when

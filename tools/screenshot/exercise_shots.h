@@ -13,6 +13,14 @@ void AnswerPolynomialItemsInEveryState(QWidget& window);
 void AnswerPowerItemsInEveryState(QWidget& window);
 void AnswerLikeTermItemsInEveryState(QWidget& window);
 
+// The completion exercise: item 1 right, item 2 right at the second check, item 3 wrong twice
+// in its last gap (the right gaps in violet), item 4 wrong twice in every gap (the learner's
+// texts alternating in rose and olive), item 5 wrong once.
+void AnswerCompletionItemsInEveryState(QWidget& window);
+// Starts a new run of the open completion window with the widest formulas of the level (the
+// largest numbers and exponents, the letters m and w), optionally answered as above.
+std::function<void(QWidget& window)> WidestCompletionRows(int level, bool answered);
+
 // Picks a level in the radio group of an open worked-example window.
 std::function<void(QWidget& window)> ChooseExampleLevel(int level);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 
 #include "frame/text_conversion.h"
 
@@ -18,6 +19,19 @@ void Answer(ExerciseWindow& window, int i, const Text& text) {
   field->setText(ToQString(text));
   QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
   QApplication::sendEvent(field, &enter);
+  Settle();
+}
+
+void CheckRow(ExerciseWindow& window, int i, const std::vector<Text>& texts) {
+  for (std::size_t k = 0; k < texts.size(); ++k) {
+    AnswerField* field = window.answerField(i, static_cast<int>(k) + 1);
+    field->setFocus(Qt::OtherFocusReason);
+    field->setText(ToQString(texts[k]));
+  }
+  QPushButton* button = window.checkButton(i);
+  button->setFocus(Qt::OtherFocusReason);
+  Settle();
+  button->click();
   Settle();
 }
 

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "base/text.h"
 #include "practice/exercise_window.h"
@@ -14,6 +15,9 @@ void Settle();
 
 // Types into the field of item i and presses Enter, which moves on and so judges the field.
 void Answer(ExerciseWindow& window, int i, const Text& text);
+
+// Types the texts into the fields of item i, one per field, and presses the row's "Prüfen".
+void CheckRow(ExerciseWindow& window, int i, const std::vector<Text>& texts);
 
 // Makes the shown exercise window the active one and returns it.
 ExerciseWindow& Activated(QWidget& shown);

@@ -59,6 +59,11 @@ bool GapRight(const TErgaenzen& item, int gap, TextView typed) {
   return Compact(typed) == Compact(item.Luecken[static_cast<std::size_t>(gap)]);
 }
 
+Text TypedGap(const TErgaenzen& item, int gap) {
+  if (gap < 1 || gap > static_cast<int>(AnsweredGaps(item))) return {};
+  return Compact(item.Luecken[static_cast<std::size_t>(gap)]);
+}
+
 bool RowRight(const TErgaenzen& item, const GapTexts& typed) {
   const std::size_t gaps = AnsweredGaps(item);
   if (gaps == 0) return false;
@@ -81,7 +86,7 @@ ShownRow ShownRowOf(const TErgaenzen& item, const GapTexts& typed) {
     const bool right = GapRight(item, static_cast<int>(k), typed[k]);
     const char16_t mark = right ? u'~' : u'#';
     row.markup += mark;
-    row.markup += right ? item.Luecken[k] : typed[k];
+    row.markup += right ? item.Luecken[k] : SplitExponentDigits(typed[k]);
     row.markup += mark;
     row.markup += item.Teile[k + 1];
     if (right) row.everyGapWrong = false;

@@ -40,6 +40,9 @@ EmptyGaps FindEmptyGaps(const TErgaenzen& item, const GapTexts& typed);
 // removed, otherwise exactly.
 bool GapRight(const TErgaenzen& item, int gap, TextView typed);
 
+// The text of gap k as the learner types it: without blanks and "·" (‹144t› for ‹144·t›).
+Text TypedGap(const TErgaenzen& item, int gap);
+
 // Whether the row is right: every gap of the item is (a row is judged as a whole).
 bool RowRight(const TErgaenzen& item, const GapTexts& typed);
 
@@ -49,8 +52,9 @@ Text SolutionText(const TErgaenzen& item);
 
 // The row as it stays after the second wrong check: the pieces with each gap filled, a right
 // gap with its text in "~" marks (violet), a wrong one with the learner's text in "#" marks
-// (rose). When every gap is wrong the window draws it alternating, so the learner's texts take
-// turns in the first and the second marker colour.
+// (rose), each of its exponent digits raised as the solutions write them. When every gap is
+// wrong the window draws it alternating, so the learner's texts take turns in the first and
+// the second marker colour.
 struct ShownRow {
   Text markup;
   bool everyGapWrong = false;

@@ -114,6 +114,10 @@ TEST(CompletionCheckTest, ShownRowMarksRightAndWrongGaps) {
       {{u"9", u"145t"}, u"(8·t + ~9~)^2 = 64·t^2 + #145t# + 81", false},
       {{u"7", u"144t"}, u"(8·t + #7#)^2 = 64·t^2 + ~144·t~ + 81", false},
       {{u"8", u"145t"}, u"(8·t + #8#)^2 = 64·t^2 + #145t# + 81", true},
+      // The learner's exponents are raised digit by digit; a caret at the end raises nothing
+      // (it would raise the closing mark's neighbour), and the gap stays wrong.
+      {{u"9", u"144t^12"}, u"(8·t + ~9~)^2 = 64·t^2 + #144t^1^2# + 81", false},
+      {{u"9", u"144t^"}, u"(8·t + ~9~)^2 = 64·t^2 + #144t# + 81", false},
   };
   for (const Case& c : cases) {
     const ShownRow row = ShownRowOf(TwoGaps(), Typed(c.typed));
@@ -123,6 +127,17 @@ TEST(CompletionCheckTest, ShownRowMarksRightAndWrongGaps) {
   const ShownRow three = ShownRowOf(ThreeGaps(), Typed({u"3c", u"2", u"4e^3"}));
   EXPECT_EQ(Utf8FromText(three.markup), Utf8FromText(u"(~3·c~ + #2#)^2 = 9·c^2 + 12·c·e + #4e^3#"));
   EXPECT_FALSE(three.everyGapWrong);
+}
+
+TEST(CompletionCheckTest, GapsAsTheLearnerTypesThem) {
+  TErgaenzen item;
+  WriteErgaenzen(item, 3, 18, {u'u', u'v', 4, 5, 2, 3});  // ‹… = #16·u^4 – 25·v^6#›
+  EXPECT_EQ(Utf8FromText(TypedGap(item, 1)), "4u^2");
+  EXPECT_EQ(Utf8FromText(TypedGap(item, 2)), "5v^3");
+  EXPECT_EQ(Utf8FromText(TypedGap(item, 3)), "16u^4–25v^6");
+  EXPECT_EQ(Utf8FromText(TypedGap(item, 4)), "");
+  EXPECT_EQ(Utf8FromText(TypedGap(TwoGaps(), 2)), "144t");
+  EXPECT_TRUE(RowRight(item, Typed({u"4u^2", u"5v^3", u"16u^4–25v^6"})));
 }
 
 TEST(CompletionKeysTest, LettersDigitsCaretAndMinusOnlyWhereAGapHoldsOne) {
