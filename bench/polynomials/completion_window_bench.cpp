@@ -9,60 +9,34 @@
 #include <QMenuBar>
 #include <chrono>
 
-#include "app/application.h"
-#include "app/main_window.h"
 #include "app/window_set.h"
 #include "topics/polynomials/completion_exercise_window.h"
+#include "window_bench.h"
 
 namespace {
 
-// The program as it runs, on the offscreen platform, started once for all benchmarks.
-kalkora::TfrmKalkora& Program() {
-  static int argc = 1;
-  static char name[] = "completion_window_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_FONT_DPI", "96");
-    auto* application = new QApplication(argc, argv);
-    kalkora::PrepareApplication(*application);
-    return application;
-  }();
-  static kalkora::TfrmKalkora& main = kalkora::StartKalkora();
-  (void)app;
-  return main;
-}
+using kalkora::bench::Program;
+using kalkora::bench::SecondsSince;
 
-QAction* LevelMenuItem(int level) {
-  return Program().mainMenu()->findChild<QAction*>(QStringLiteral("menStufe%1Erg").arg(level));
-}
+QString LevelMenuItem(int level) { return QStringLiteral("menStufe%1Erg").arg(level); }
 
 void OpenCompletionWindow(benchmark::State& state) {
-  QAction* item = LevelMenuItem(static_cast<int>(state.range(0)));
-  QWidget& window = *kalkora::Windows().frmErgaenzen;
-  QApplication::processEvents();
-  for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    item->trigger();
-    window.repaint();
-    QApplication::processEvents();
-    const auto end = std::chrono::steady_clock::now();
-    state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-    window.close();
-    QApplication::processEvents();
-  }
+  kalkora::bench::OpenFromMenu(state, LevelMenuItem(static_cast<int>(state.range(0))),
+                               *kalkora::Windows().frmErgaenzen);
 }
 
 void PaintCompletionWindow(benchmark::State& state) {
-  LevelMenuItem(static_cast<int>(state.range(0)))->trigger();
+  Program()
+      .mainMenu()
+      ->findChild<QAction*>(LevelMenuItem(static_cast<int>(state.range(0))))
+      ->trigger();
   QWidget& window = *kalkora::Windows().frmErgaenzen;
   QApplication::processEvents();
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     window.repaint();
     QApplication::processEvents();
-    const auto end = std::chrono::steady_clock::now();
-    state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    state.SetIterationTime(SecondsSince(start));
   }
   window.close();
   QApplication::processEvents();
