@@ -1,5 +1,6 @@
 #include "shots.h"
 
+#include "divide_raise_shots.h"
 #include "exercise_shots.h"
 #include "power_example_shots.h"
 #include "substitution_shots.h"
@@ -70,13 +71,13 @@ std::vector<Shot> AllShots() {
       {"potenzen-addsub-stufe3", "menStufe3PAS", {}},
       {"potenzen-addsub-stufe3-antworten", "menStufe3PAS", AnswerPowerItemsInEveryState},
       {"ergaenzen-stufe1", "menStufe1Erg", {}},
-      {"potenzen-div-stufe1", "menStufe1Div", {}},
       {"bruch-muster-1", "menDefmengeM", {}},
       {"bruch-defmenge", "menDefmengeU", {}},
       {"bruch-ungleichnamig-stufe1", "menAddSubUU1", {}},
       {"bruch-division-stufe2", "menStufe2DivTB", {}},
   };
   for (Shot& shot : PowerExampleShots()) shots.push_back(std::move(shot));
+  for (Shot& shot : DivideRaiseShots()) shots.push_back(std::move(shot));
   return shots;
 }
 
