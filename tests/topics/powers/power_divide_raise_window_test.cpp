@@ -350,7 +350,7 @@ TEST_F(DivPotWindowTest, TypedFormsAndTheirVerdicts) {
 }
 
 // ‹x^4 : x^8› with the keyboard alone: leaving a field of a division row judges nothing, Enter
-// on "Prüfen" judges the row, and the answer is drawn in violet as a fraction.
+// on "Prüfen" judges the row, the answer is drawn in violet as a fraction, Escape closes.
 TEST_F(DivPotWindowTest, DivisionRowsAreJudgedByPruefenOnly) {
   const int i = openShowing("menStufe1Div", powers::GenDivideU1, [](const TPotenz& item) {
     return item.Text[8] == u"x^4" && item.Text[9] == u"x^8";
@@ -376,6 +376,16 @@ TEST_F(DivPotWindowTest, DivisionRowsAreJudgedByPruefenOnly) {
   EXPECT_EQ(label("lblAktVersuche"), "1");
   EXPECT_EQ(label("lblAnzeige"), "Bravo, deine Eingabe ist richtig!");
   EXPECT_GT(pixelsInBand(i, palette::palViolet, 0), 20);
+
+  // Escape in a field closes the window; the main window is back.
+  const int other = i == 1 ? 2 : 1;
+  field(other)->setFocus(Qt::OtherFocusReason);
+  ProcessEvents();
+  QTest::keyClick(field(other), Qt::Key_Escape);
+  ProcessEvents();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(mainWindow().isVisible());
+  exercise = nullptr;
   ClearFixedRandomSeed();
 }
 
