@@ -140,6 +140,19 @@ TEST_F(Fractions, EachFractionMeasuresItsOwnWay) {
                    std::max(plain("3·x", 18), plain("4·y", 18) + plain("2", 14)) / 10.0);
 }
 
+// The widths a window lays out with before it draws are the widths the drawing takes.
+TEST_F(Fractions, WidthsWithoutDrawingAreTheDrawnWidths) {
+  QPainter canvas(&image);
+  const std::vector<std::pair<Text, Text>> fractions{
+      {u"#a^1^2#·_b_", u"~c^3~"}, {u"45·r^4", u"54·r^1^0"}, {u"1", u"$x$^§4§"}};
+  for (const auto& [num, den] : fractions) {
+    EXPECT_DOUBLE_EQ(PowerFractionWidth(num, den, 18),
+                     DrawPowerFraction(canvas, 0, 0, num, den, 18, colours()));
+    EXPECT_DOUBLE_EQ(WideFractionHalfWidth(num, den, 18),
+                     DrawWideFraction(canvas, 0, 0, num, den, 18, colours()));
+  }
+}
+
 TEST(FractionWidths, PairAndTripleAddOperatorsEqualsAndGaps) {
   SetPalette();
   const int m1 = plain("3·x", 18);

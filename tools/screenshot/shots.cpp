@@ -1,5 +1,6 @@
 #include "shots.h"
 
+#include "divide_raise_shots.h"
 #include "exercise_shots.h"
 #include "power_example_shots.h"
 #include "substitution_shots.h"
@@ -79,13 +80,13 @@ std::vector<Shot> AllShots() {
       {"ergaenzen-stufe3-antworten", "menStufe3Erg", AnswerCompletionItemsInEveryState},
       {"ergaenzen-stufe3-breit", "menStufe3Erg", WidestCompletionRows(3, false)},
       {"ergaenzen-stufe3-breit-antworten", "menStufe3Erg", WidestCompletionRows(3, true)},
-      {"potenzen-div-stufe1", "menStufe1Div", {}},
       {"bruch-muster-1", "menDefmengeM", {}},
       {"bruch-defmenge", "menDefmengeU", {}},
       {"bruch-ungleichnamig-stufe1", "menAddSubUU1", {}},
       {"bruch-division-stufe2", "menStufe2DivTB", {}},
   };
   for (Shot& shot : PowerExampleShots()) shots.push_back(std::move(shot));
+  for (Shot& shot : DivideRaiseShots()) shots.push_back(std::move(shot));
   return shots;
 }
 
