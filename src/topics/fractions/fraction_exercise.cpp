@@ -185,6 +185,20 @@ bool IsRightAnswer(ExerciseKind kind, const TBruchM& item, const std::vector<Tex
   return false;
 }
 
+Text MonomialDivisionTask(const TBruchM& item) {
+  Text task = u"(";
+  task += item.Text[1];
+  task += u") : ";
+  task += item.Text[5];
+  task += u" = ";
+  return task;
+}
+
+SecondFraction SecondFactor(ExerciseKind kind, const TBruchM& item) {
+  if (kind == ExerciseKind::Divide) return {u":", item.Text[6], item.Text[2]};
+  return {Text(1, item.Op1), item.Text[2], item.Text[6]};
+}
+
 Text SolutionText(const TBruchM& item) { return JoinExponentDigits(item.Loesung); }
 
 }  // namespace kalkora::fractions

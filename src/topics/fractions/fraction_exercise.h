@@ -71,6 +71,19 @@ std::vector<Text> ExpectedFieldTexts(ExerciseKind kind, const TBruchM& item);
 // against Loesung without "·" and blanks. Too few texts are never right.
 bool IsRightAnswer(ExerciseKind kind, const TBruchM& item, const std::vector<Text>& typed);
 
+// The task of dividing by a monomial as its row shows it: ‹(dividend) : divisor = ›.
+Text MonomialDivisionTask(const TBruchM& item);
+
+// The operator and the second fraction of a product row: multiplying shows Op1 and Text[2]
+// over Text[6]; dividing shows ":" and the second fraction upside down, Text[6] over Text[2]
+// (the solution is the product's).
+struct SecondFraction {
+  Text op;
+  Text numerator;
+  Text denominator;
+};
+SecondFraction SecondFactor(ExerciseKind kind, const TBruchM& item);
+
 // The solution quoted after the second wrong answer: Loesung with two-digit exponents as the
 // learner types them (JoinExponentDigits).
 Text SolutionText(const TBruchM& item);

@@ -256,6 +256,28 @@ TEST(FractionExercise, TheQuotedSolutionJoinsTwoDigitExponents) {
   EXPECT_EQ(SolutionText(item), u"3·x^12/4");
 }
 
+// Dividing shows the second fraction upside down after ":"; the solution stays the product's.
+TEST(FractionExercise, TaskTextsOfTheRows) {
+  TBruchM item;
+  item.Text[1] = u"2·x";
+  item.Text[5] = u"3·y";
+  item.Text[2] = u"5·x + 1";
+  item.Text[6] = u"7";
+  item.Op1 = u'·';
+  const SecondFraction times = SecondFactor(ExerciseKind::Multiply, item);
+  EXPECT_EQ(times.op, u"·");
+  EXPECT_EQ(times.numerator, u"5·x + 1");
+  EXPECT_EQ(times.denominator, u"7");
+  const SecondFraction divided = SecondFactor(ExerciseKind::Divide, item);
+  EXPECT_EQ(divided.op, u":");
+  EXPECT_EQ(divided.numerator, u"7");
+  EXPECT_EQ(divided.denominator, u"5·x + 1");
+
+  item.Text[1] = u"6·x^5 – 4·x^3";
+  item.Text[5] = u"2·x^2";
+  EXPECT_EQ(MonomialDivisionTask(item), u"(6·x^5 – 4·x^3) : 2·x^2 = ");
+}
+
 TEST(DomainValues, SplitsAnyTypedText) {
   const struct {
     const char16_t* text;
