@@ -1,6 +1,7 @@
 #include "shots.h"
 
 #include "exercise_shots.h"
+#include "fraction_shots.h"
 #include "power_example_shots.h"
 #include "substitution_shots.h"
 
@@ -72,11 +73,11 @@ std::vector<Shot> AllShots() {
       {"ergaenzen-stufe1", "menStufe1Erg", {}},
       {"potenzen-div-stufe1", "menStufe1Div", {}},
       {"bruch-muster-1", "menDefmengeM", {}},
-      {"bruch-defmenge", "menDefmengeU", {}},
       {"bruch-ungleichnamig-stufe1", "menAddSubUU1", {}},
       {"bruch-division-stufe2", "menStufe2DivTB", {}},
   };
   for (Shot& shot : PowerExampleShots()) shots.push_back(std::move(shot));
+  for (Shot& shot : FractionExerciseShots()) shots.push_back(std::move(shot));
   return shots;
 }
 
