@@ -1,8 +1,9 @@
-// Feeds arbitrary text to the measuring functions, the formula layout and every renderer
-// operation painting into a small image. Input: one byte for the size, one for the flags, then
-// the text, one byte per character: bytes below 0x80 are themselves, bytes from 0x80 on pick
-// from the characters that mean something to the renderer (and a few that are hard for it).
-// A zero byte splits the text into the parts of a fraction or chain.
+// Feeds arbitrary text to the measuring functions, the formula layout, every renderer
+// operation and the drawing of a domain answer, painting into a small image. Input: one byte
+// for the size, one for the flags, then the text, one byte per character: bytes below 0x80
+// are themselves, bytes from 0x80 on pick from the characters that mean something to the
+// renderer (and a few that are hard for it). A zero byte splits the text into the parts of a
+// fraction or chain.
 
 #include <QApplication>
 #include <QImage>
@@ -20,6 +21,7 @@
 #include "drawing/page.h"
 #include "drawing/primitives.h"
 #include "frame/palette.h"
+#include "topics/fractions/fraction_exercise_rows.h"
 
 namespace {
 
@@ -131,5 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   DrawFractionEquals(canvas, -7, 0, p[0], p[1], p[2], p[3], points, colours, flags >> 4);
   DrawFractionEqualsFactor(canvas, -7, 0, p[0], p[1], p[2], p[3], p[4], points, colours);
   DrawPowerOfFraction(canvas, -3, 0, p[0], p[1], p[2], p[3], p[4], points, colours, flags & 8);
+  // A learner's domain answer: values, commas and fraction bars in any order.
+  fractions::DrawDomainValues(canvas, -7, 0, text, black);
   return 0;
 }

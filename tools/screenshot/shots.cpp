@@ -2,6 +2,7 @@
 
 #include "divide_raise_shots.h"
 #include "exercise_shots.h"
+#include "fraction_shots.h"
 #include "power_example_shots.h"
 #include "substitution_shots.h"
 
@@ -81,12 +82,12 @@ std::vector<Shot> AllShots() {
       {"ergaenzen-stufe3-breit", "menStufe3Erg", WidestCompletionRows(3, false)},
       {"ergaenzen-stufe3-breit-antworten", "menStufe3Erg", WidestCompletionRows(3, true)},
       {"bruch-muster-1", "menDefmengeM", {}},
-      {"bruch-defmenge", "menDefmengeU", {}},
       {"bruch-ungleichnamig-stufe1", "menAddSubUU1", {}},
       {"bruch-division-stufe2", "menStufe2DivTB", {}},
   };
   for (Shot& shot : PowerExampleShots()) shots.push_back(std::move(shot));
   for (Shot& shot : DivideRaiseShots()) shots.push_back(std::move(shot));
+  for (Shot& shot : FractionExerciseShots()) shots.push_back(std::move(shot));
   return shots;
 }
 
