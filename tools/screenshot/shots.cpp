@@ -1,6 +1,7 @@
 #include "shots.h"
 
 #include "divide_raise_shots.h"
+#include "division_shots.h"
 #include "exercise_shots.h"
 #include "power_example_shots.h"
 #include "substitution_shots.h"
@@ -83,10 +84,10 @@ std::vector<Shot> AllShots() {
       {"bruch-muster-1", "menDefmengeM", {}},
       {"bruch-defmenge", "menDefmengeU", {}},
       {"bruch-ungleichnamig-stufe1", "menAddSubUU1", {}},
-      {"bruch-division-stufe2", "menStufe2DivTB", {}},
   };
   for (Shot& shot : PowerExampleShots()) shots.push_back(std::move(shot));
   for (Shot& shot : DivideRaiseShots()) shots.push_back(std::move(shot));
+  for (Shot& shot : DivisionShots()) shots.push_back(std::move(shot));
   return shots;
 }
 
