@@ -206,6 +206,11 @@ TEST_F(LongDivisionWindowTest, AnEmptyFieldIsNotJudged) {
   EXPECT_EQ(QApplication::focusWidget(), w.answerField(9));
   enterRight();
   EXPECT_EQ(label("lblAktPunkte"), "1,0");
+  // Escape in a field closes the window, as "Schließen" does.
+  QTest::keyClick(w.currentField(), Qt::Key_Escape);
+  ProcessEvents();
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_TRUE(mainWindow().isVisible());
 }
 
 // "Weiter" in the middle of a division, clicked with the mouse or reached with Tab and pressed
