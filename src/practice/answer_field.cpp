@@ -46,7 +46,11 @@ QString AnswerField::filtered(const QString& text) const {
 void AnswerField::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-    focusNextChild();  // leaving the field judges it
+    if (enterKey_ == EnterKey::Reports) {
+      emit entered();
+    } else {
+      focusNextChild();  // leaving the field judges it
+    }
     return;
   }
   const QString text = event->text();

@@ -2,6 +2,7 @@
 // The answer field of the exercise windows: a one-line field that lets only the characters of
 // the answer's input form through (typed or pasted), turns "-" into "–", moves the focus on
 // with Enter (leaving the field judges it) and keeps Caps Lock off while the learner types.
+// A window that judges a field on Enter and moves the focus itself lets Enter only report.
 
 #include <QLineEdit>
 
@@ -27,6 +28,11 @@ class AnswerField : public QLineEdit {
 
   explicit AnswerField(QWidget* parent = nullptr);
 
+  // What Enter (or Return) does: move the focus to the next control, or only report `entered`
+  // and leave the focus in the field.
+  enum class EnterKey { MovesFocus, Reports };
+  void setEnterKey(EnterKey key) { enterKey_ = key; }
+
   void setKeyFilter(const KeyFilter& filter) { filter_ = filter; }
   const KeyFilter& keyFilter() const { return filter_; }
 
@@ -40,6 +46,8 @@ class AnswerField : public QLineEdit {
  signals:
   // The field lost the focus (edtExit).
   void left();
+  // Enter was pressed in a field whose Enter key only reports.
+  void entered();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -52,6 +60,7 @@ class AnswerField : public QLineEdit {
 
  private:
   KeyFilter filter_ = KeyFilter::Numbers();
+  EnterKey enterKey_ = EnterKey::MovesFocus;
 };
 
 }  // namespace kalkora

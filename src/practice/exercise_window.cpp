@@ -7,10 +7,8 @@
 #include "base/random.h"
 #include "drawing/markup.h"
 #include "frame/information_box.h"
-#include "frame/number_format.h"
 #include "frame/palette.h"
 #include "frame/text_conversion.h"
-#include "practice/evaluation_window.h"
 #include "terms/term_exponents.h"
 
 namespace kalkora {
@@ -39,31 +37,6 @@ QFont arialBold(int pixels) {
   font.setPixelSize(pixels);
   font.setBold(true);
   return font;
-}
-
-QLabel* counterGroup(QWidget* parent, const QString& name, const QString& title, QRect place,
-                     const QColor& colour) {
-  auto* group = new QGroupBox(title, parent);
-  group->setObjectName(QStringLiteral("grp") + name);
-  group->setGeometry(place);
-  auto* label = new QLabel(group);
-  label->setObjectName(QStringLiteral("lbl") + name);
-  label->setAlignment(Qt::AlignCenter);
-  label->setFont(arialBold(21));
-  QPalette colours = label->palette();
-  colours.setColor(QPalette::WindowText, colour);
-  label->setPalette(colours);
-  label->setGeometry(2, 16, place.width() - 4, place.height() - 18);
-  return label;
-}
-
-QColor colourOf(practice::MessageColour colour) {
-  switch (colour) {
-    case practice::MessageColour::Violet: return palette::palViolet;
-    case practice::MessageColour::Rose: return palette::palRose;
-    case practice::MessageColour::Brown: break;
-  }
-  return palette::palBrown;
 }
 
 }  // namespace
@@ -119,29 +92,9 @@ ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
     rows_.push_back(row);
   }
 
-  const QColor navy(0, 0, 128);
-  const QColor maroon(128, 0, 0);
-  const int h = layout.counterHeight;
-  lblDurchgang_ = counterGroup(client, "Durchgang", QStringLiteral(" Durchgang "),
-                               QRect(7, 655, 218, 55), navy);
-  lblAktVersuche_ = counterGroup(client, "AktVersuche", QStringLiteral(" Versuche "),
-                                 QRect(240, 655, 153, h), navy);
-  lblAktVersuche_->parentWidget()->setObjectName("grpVersuche");
-  lblAktPunkte_ = counterGroup(client, "AktPunkte", QStringLiteral(" Punkte "),
-                               QRect(408, 655, 153, h), maroon);
-  lblAktPunkte_->parentWidget()->setObjectName("grpPunkte");
-
-  btnAuswertung_ = new QPushButton(QStringLiteral("Auswertung"), client);
-  btnAuswertung_->setObjectName("btnAuswertung");
-  btnAuswertung_->setGeometry(800, 670, 200, 40);
-  btnAuswertung_->setFont(arialBold(19));
-  connect(btnAuswertung_, &QPushButton::clicked, this, [this] { btnAuswertungClick(); });
-  btnWeiter_ = new QPushButton(QStringLiteral("Weiter"), client);  // on top of "Auswertung"
-  btnWeiter_->setObjectName("btnWeiter");
-  btnWeiter_->setGeometry(800, 670, 200, 40);
-  btnWeiter_->setFont(arialBold(19));
-  connect(btnWeiter_, &QPushButton::clicked, this, [this] { btnWeiterClick(); });
-  setWeiterShown(true);
+  controls_ = PracticeControls(client, layout.counterHeight);
+  connect(controls_.auswertung(), &QPushButton::clicked, this, [this] { btnAuswertungClick(); });
+  connect(controls_.weiter(), &QPushButton::clicked, this, [this] { btnWeiterClick(); });
 
   // The result pictures stay visible above an answer field that reaches their column.
   for (const Row& r : rows_) {
@@ -159,8 +112,8 @@ ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
     for (AnswerField* field : r.fields) chain(field);
     if (r.button != nullptr) chain(r.button);
   }
-  chain(btnWeiter_);
-  chain(btnAuswertung_);
+  chain(controls_.weiter());
+  chain(controls_.auswertung());
 }
 
 AnswerField* ExerciseWindow::answerField(int item, int field) const {
@@ -234,12 +187,10 @@ void ExerciseWindow::FormActivate() {
   KalkoraWindow::FormActivate();  // palette, maximised while FullScreen
   Randomize();
   setBackground(palette::palCream);
-  setWeiterShown(true);
+  controls_.setWeiterShown(true);
   setWindowTitle(caption());
   practice::StartPracticeRun();
-  lblAktVersuche_->setText(QStringLiteral("0"));
-  lblAktPunkte_->setText(QStringLiteral("0"));
-  lblDurchgang_->setText(ToQString(practice::PassLabel()));
+  controls_.showRunStart();
   prepareItems();
   answerField(1)->setFocus();
   update();
@@ -289,21 +240,10 @@ void ExerciseWindow::prepareItems() {
   showInstruction();
 }
 
-void ExerciseWindow::setWeiterShown(bool shown) {
-  // "Weiter" lies on "Auswertung": only one of the two can be seen, clicked or tabbed to.
-  const bool weiterHadFocus = btnWeiter_->hasFocus();
-  btnAuswertung_->setVisible(!shown);
-  btnWeiter_->setVisible(shown);
-  if (!shown && weiterHadFocus) btnAuswertung_->setFocus(Qt::OtherFocusReason);
-}
-
 void ExerciseWindow::setFace(int item, Face face) { row(item).face->setPixmap(FacePicture(face)); }
 
 void ExerciseWindow::showMessage(const Text& text, practice::MessageColour colour) {
-  QPalette colours = lblAnzeige_->palette();
-  colours.setColor(QPalette::WindowText, colourOf(colour));
-  lblAnzeige_->setPalette(colours);
-  lblAnzeige_->setText(ToQString(text));
+  ShowMessage(*lblAnzeige_, text, colour);
 }
 
 void ExerciseWindow::showInstruction() {
@@ -312,12 +252,6 @@ void ExerciseWindow::showInstruction() {
 
 void ExerciseWindow::edtChange() {
   showMessage(changeInstruction(), practice::MessageColour::Brown);
-}
-
-void ExerciseWindow::updateCounterLabels(bool pointsWithDecimal) {
-  lblAktVersuche_->setText(QString::number(practice::AktVersuche));
-  lblAktPunkte_->setText(pointsWithDecimal ? FixedDecimal(practice::AktPunkte, 1)
-                                           : QStringLiteral("0"));
 }
 
 bool ExerciseWindow::isRight(int item, const std::vector<Text>& typed) const {
@@ -382,17 +316,18 @@ void ExerciseWindow::judge(int item, const std::vector<Text>& typed) {
 
   if (!practice::IsFinal(verdict)) {
     // The learner corrects the answer in the same row; only the attempts change.
-    lblAktVersuche_->setText(QString::number(practice::AktVersuche));
+    controls_.showAttempts();
     QWidget* again = answerOf(item).checkButton && refocusButtonAfterWrong()
                          ? static_cast<QWidget*>(r.button)
                          : static_cast<QWidget*>(r.fields.front());
     QTimer::singleShot(0, again, [again] { again->setFocus(Qt::OtherFocusReason); });
     return;
   }
-  updateCounterLabels(true);
+  controls_.showAttempts();
+  controls_.showPoints();
   for (AnswerField* field : r.fields) field->hide();
   if (r.button != nullptr) r.button->hide();
-  if (openRowCount() == 0) setWeiterShown(practice::Durchgang < practice::Durchgaenge);
+  if (openRowCount() == 0) controls_.setWeiterShown(practice::Durchgang < practice::Durchgaenge);
   update();
   pntUeb_->update();
 }
@@ -434,9 +369,9 @@ void ExerciseWindow::btnWeiterClick() {
   }
   prepareItems();
   practice::StartNextPass();
-  lblDurchgang_->setText(ToQString(practice::PassLabel()));
-  lblAktVersuche_->setText(QStringLiteral("0"));
-  lblAktPunkte_->setText(FixedDecimal(0.0, 1));
+  controls_.showPass();
+  controls_.showAttempts();
+  controls_.showPoints();
   answerField(1)->setFocus(Qt::OtherFocusReason);
   update();
 }
@@ -444,11 +379,8 @@ void ExerciseWindow::btnWeiterClick() {
 void ExerciseWindow::btnAuswertungClick() {
   // When the evaluation closes, this window is activated again and starts a new run, under
   // the instruction for a run after the evaluation.
-  if (TfrmAuswertung* evaluation = TfrmAuswertung::Instance()) {
-    openModal(*evaluation, /*stayVisible=*/true, [this] {
-      showMessage(instructionAfterEvaluation(), practice::MessageColour::Brown);
-    });
-  }
+  OpenEvaluation(
+      *this, [this] { showMessage(instructionAfterEvaluation(), practice::MessageColour::Brown); });
 }
 
 }  // namespace kalkora

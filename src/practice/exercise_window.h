@@ -19,6 +19,7 @@
 #include "frame/status_pictures.h"
 #include "practice/answer_field.h"
 #include "practice/item_flags.h"
+#include "practice/practice_controls.h"
 #include "practice/practice_run.h"
 
 namespace kalkora {
@@ -178,9 +179,6 @@ class ExerciseWindow : public KalkoraWindow {
   }
 
   void prepareItems();
-  // Shows "Weiter" or, in its place, "Auswertung".
-  void setWeiterShown(bool shown);
-  void updateCounterLabels(bool pointsWithDecimal);
   void setFace(int item, Face face);
   // The texts of the row's shown fields.
   std::vector<Text> rowTexts(int item) const;
@@ -198,11 +196,7 @@ class ExerciseWindow : public KalkoraWindow {
   QLabel* lblAnzeige_ = nullptr;
   ExercisePaintBox* pntUeb_ = nullptr;
   std::vector<Row> rows_;
-  QLabel* lblDurchgang_ = nullptr;
-  QLabel* lblAktVersuche_ = nullptr;
-  QLabel* lblAktPunkte_ = nullptr;
-  QPushButton* btnWeiter_ = nullptr;
-  QPushButton* btnAuswertung_ = nullptr;
+  PracticeControls controls_;  // counters, "Weiter" and "Auswertung"
 
   friend class ExercisePaintBox;
 };

@@ -58,5 +58,34 @@ TEST(AnswerField, DroppedKeysDoNotCountAsAChange) {
   EXPECT_EQ(changes, 1);
 }
 
+// Enter in a field of a shown window with a second control after it: it moves the focus on
+// (which judges the field), or in a field whose Enter only reports, it stays and reports.
+TEST(AnswerField, EnterMovesTheFocusOnOrOnlyReports) {
+  for (const auto enterKey : {AnswerField::EnterKey::MovesFocus, AnswerField::EnterKey::Reports}) {
+    const bool reports = enterKey == AnswerField::EnterKey::Reports;
+    SCOPED_TRACE(reports ? "reports" : "moves the focus");
+    QWidget window;
+    auto* field = new AnswerField(&window);
+    auto* next = new AnswerField(&window);
+    next->move(0, 40);
+    field->setEnterKey(enterKey);
+    int left = 0;
+    int entered = 0;
+    QObject::connect(field, &AnswerField::left, [&] { ++left; });
+    QObject::connect(field, &AnswerField::entered, [&] { ++entered; });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    field->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    QTest::keyClicks(field, "12");
+    QTest::keyClick(field, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), reports ? field : next);
+    EXPECT_EQ(left, reports ? 0 : 1);
+    EXPECT_EQ(entered, reports ? 1 : 0);
+    EXPECT_EQ(field->text(), "12");
+  }
+}
+
 }  // namespace
 }  // namespace kalkora

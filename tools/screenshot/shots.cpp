@@ -1,6 +1,7 @@
 #include "shots.h"
 
 #include "divide_raise_shots.h"
+#include "division_shots.h"
 #include "exercise_shots.h"
 #include "fraction_shots.h"
 #include "power_example_shots.h"
@@ -83,11 +84,11 @@ std::vector<Shot> AllShots() {
       {"ergaenzen-stufe3-breit-antworten", "menStufe3Erg", WidestCompletionRows(3, true)},
       {"bruch-muster-1", "menDefmengeM", {}},
       {"bruch-ungleichnamig-stufe1", "menAddSubUU1", {}},
-      {"bruch-division-stufe2", "menStufe2DivTB", {}},
   };
   for (Shot& shot : PowerExampleShots()) shots.push_back(std::move(shot));
   for (Shot& shot : DivideRaiseShots()) shots.push_back(std::move(shot));
   for (Shot& shot : FractionExerciseShots()) shots.push_back(std::move(shot));
+  for (Shot& shot : DivisionShots()) shots.push_back(std::move(shot));
   return shots;
 }
 
