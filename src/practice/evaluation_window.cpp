@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QStyle>
 
+#include "drawing/fonts.h"
 #include "frame/number_format.h"
 #include "frame/palette.h"
 #include "frame/text_conversion.h"
@@ -22,20 +23,13 @@ int& stepInterval() {
   return milliseconds;
 }
 
-QFont arialBold(int pixels) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixels);
-  font.setBold(true);
-  return font;
-}
-
 QLabel* label(QWidget* parent, const char* name, QRect place, int pixels, const QColor& colour,
               const QString& text = {}) {
   auto* result = new QLabel(text, parent);
   result->setObjectName(name);
   result->setGeometry(place);
   result->setAlignment(Qt::AlignCenter);
-  result->setFont(arialBold(pixels));
+  result->setFont(ArialPixelFont(pixels, true));
   QPalette colours = result->palette();
   colours.setColor(QPalette::WindowText, colour);
   result->setPalette(colours);
@@ -86,7 +80,7 @@ TfrmAuswertung::TfrmAuswertung()
                                    QStringLiteral("Schließen"), client);
   btnSchliessen_->setObjectName("btnSchliessen");
   btnSchliessen_->setGeometry(90, 392, 220, 36);
-  btnSchliessen_->setFont(arialBold(19));
+  btnSchliessen_->setFont(ArialPixelFont(19, true));
   btnSchliessen_->hide();
   connect(btnSchliessen_, &QPushButton::clicked, this, [this] { close(); });
   connect(&timer_, &QTimer::timeout, this, [this] { showStep(); });

@@ -4,43 +4,21 @@
 
 #include "base/random.h"
 #include "base/selection.h"
+#include "drawing/fonts.h"
 #include "drawing/page.h"
+#include "frame/paint_box.h"
 #include "frame/text_conversion.h"
 
 namespace kalkora {
-
-class ExamplePaintBox : public QWidget {
- public:
-  ExamplePaintBox(ExampleWindow* window, QWidget* parent) : QWidget(parent), window_(window) {
-    setObjectName("pnt");
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    window_->pntPaint(painter);
-  }
-
- private:
-  ExampleWindow* window_;
-};
-
-namespace {
-QFont arialBold(int pixels) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixels);
-  font.setBold(true);
-  return font;
-}
-}  // namespace
 
 ExampleWindow::ExampleWindow(const WindowDesign& design, const Layout& layout)
     : KalkoraWindow(design) {
   addCloseMenuItem();
   QWidget* client = clientArea();
-  client->setFont(arialBold(16));
+  client->setFont(ArialPixelFont(16, true));
 
-  pnt_ = new ExamplePaintBox(this, client);
+  pnt_ =
+      new PaintBox(client, QStringLiteral("pnt"), [this](QPainter& painter) { pntPaint(painter); });
   pnt_->setGeometry(layout.paintBox);
 
   if (!layout.stepMenuCaption.isEmpty()) {
@@ -85,7 +63,7 @@ ExampleWindow::ExampleWindow(const WindowDesign& design, const Layout& layout)
     lblAnzeige_->setGeometry(layout.instructionLabel);
     lblAnzeige_->setAlignment(Qt::AlignCenter);
     lblAnzeige_->setWordWrap(true);
-    lblAnzeige_->setFont(arialBold(19));
+    lblAnzeige_->setFont(ArialPixelFont(19, true));
     lblAnzeige_->setAttribute(Qt::WA_TransparentForMouseEvents);
   }
 }

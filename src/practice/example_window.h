@@ -17,8 +17,6 @@
 
 namespace kalkora {
 
-class ExamplePaintBox;
-
 class ExampleWindow : public KalkoraWindow {
   Q_OBJECT
 
@@ -85,7 +83,7 @@ class ExampleWindow : public KalkoraWindow {
   void btnNochmalsClick();
 
  private:
-  ExamplePaintBox* pnt_ = nullptr;
+  QWidget* pnt_ = nullptr;
   std::array<QRadioButton*, 3> levels_{};
   QButtonGroup* levelGroup_ = nullptr;
   QPushButton* btnNochmals_ = nullptr;
@@ -93,8 +91,6 @@ class ExampleWindow : public KalkoraWindow {
   QLabel* lblAnzeige_ = nullptr;
   QGroupBox* grpStufe_ = nullptr;
   QAction* menDarstellung_ = nullptr;
-
-  friend class ExamplePaintBox;
 };
 
 }  // namespace kalkora

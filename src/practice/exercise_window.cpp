@@ -5,49 +5,26 @@
 #include <algorithm>
 
 #include "base/random.h"
+#include "drawing/fonts.h"
 #include "drawing/markup.h"
 #include "frame/information_box.h"
+#include "frame/paint_box.h"
 #include "frame/palette.h"
 #include "frame/text_conversion.h"
 #include "terms/term_exponents.h"
 
 namespace kalkora {
 
-// The paint box pntUeb: the window draws its items on it.
-class ExercisePaintBox : public QWidget {
- public:
-  ExercisePaintBox(ExerciseWindow* window, QWidget* parent) : QWidget(parent), window_(window) {
-    setObjectName("pntUeb");
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    window_->pntUebPaint(painter);
-  }
-
- private:
-  ExerciseWindow* window_;
-};
-
-namespace {
-
-QFont arialBold(int pixels) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixels);
-  font.setBold(true);
-  return font;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
     : KalkoraWindow(design), layout_(layout) {
   addCloseMenuItem();
   QWidget* client = clientArea();
-  client->setFont(arialBold(16));
+  client->setFont(ArialPixelFont(16, true));
 
-  pntUeb_ = new ExercisePaintBox(this, client);
+  pntUeb_ = new PaintBox(client, QStringLiteral("pntUeb"),
+                         [this](QPainter& painter) { pntUebPaint(painter); });
   pntUeb_->setGeometry(10, 20, 1000, 690);
 
   lblAnzeige_ = new QLabel(client);
@@ -55,7 +32,7 @@ ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
   lblAnzeige_->setGeometry(0, 0, 1015, 97);
   lblAnzeige_->setAlignment(Qt::AlignCenter);
   lblAnzeige_->setWordWrap(true);
-  lblAnzeige_->setFont(arialBold(21));
+  lblAnzeige_->setFont(ArialPixelFont(21, true));
   lblAnzeige_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   answers_.assign(static_cast<std::size_t>(layout.items), RowAnswer{});
@@ -76,7 +53,7 @@ ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
       auto* field = new AnswerField(client);
       field->setObjectName(layout.fields[k].name + QString::number(i));
       field->setGeometry(layout.fieldLeft, top + layout.fields[k].top, 50, 30);
-      field->setFont(arialBold(24));
+      field->setFont(ArialPixelFont(24, true));
       if (k > 0) field->hide();
       if (k == 0) connect(field, &AnswerField::left, this, [this, i] { edtExit(i); });
       connect(field, &QLineEdit::textChanged, this, [this] { edtChange(); });
@@ -86,7 +63,7 @@ ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
       row.button = new QPushButton(QStringLiteral("Prüfen"), client);
       row.button->setObjectName(QStringLiteral("btn%1").arg(i));
       row.button->setGeometry(layout.checkButton.translated(0, top));
-      row.button->setFont(arialBold(19));
+      row.button->setFont(ArialPixelFont(19, true));
       connect(row.button, &QPushButton::clicked, this, [this, i] { btnClick(i); });
     }
     rows_.push_back(row);

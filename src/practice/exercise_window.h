@@ -24,8 +24,6 @@
 
 namespace kalkora {
 
-class ExercisePaintBox;
-
 class ExerciseWindow : public KalkoraWindow {
   Q_OBJECT
 
@@ -194,11 +192,9 @@ class ExerciseWindow : public KalkoraWindow {
   Layout layout_;
   std::vector<RowAnswer> answers_;
   QLabel* lblAnzeige_ = nullptr;
-  ExercisePaintBox* pntUeb_ = nullptr;
+  QWidget* pntUeb_ = nullptr;
   std::vector<Row> rows_;
   PracticeControls controls_;  // counters, "Weiter" and "Auswertung"
-
-  friend class ExercisePaintBox;
 };
 
 }  // namespace kalkora

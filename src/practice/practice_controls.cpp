@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <utility>
 
+#include "drawing/fonts.h"
 #include "frame/kalkora_window.h"
 #include "frame/number_format.h"
 #include "frame/palette.h"
@@ -12,13 +13,6 @@
 namespace kalkora {
 namespace {
 
-QFont ArialBold(int pixels) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixels);
-  font.setBold(true);
-  return font;
-}
-
 QLabel* CounterGroup(QWidget* client, const QString& group, const QString& label,
                      const QString& title, QRect place, const QColor& colour) {
   auto* box = new QGroupBox(title, client);
@@ -27,7 +21,7 @@ QLabel* CounterGroup(QWidget* client, const QString& group, const QString& label
   auto* counter = new QLabel(box);
   counter->setObjectName(QStringLiteral("lbl") + label);
   counter->setAlignment(Qt::AlignCenter);
-  counter->setFont(ArialBold(21));
+  counter->setFont(ArialPixelFont(21, true));
   QPalette colours = counter->palette();
   colours.setColor(QPalette::WindowText, colour);
   counter->setPalette(colours);
@@ -39,7 +33,7 @@ QPushButton* BottomButton(QWidget* client, const QString& name, const QString& c
   auto* button = new QPushButton(caption, client);
   button->setObjectName(name);
   button->setGeometry(800, 670, 200, 40);
-  button->setFont(ArialBold(19));
+  button->setFont(ArialPixelFont(19, true));
   return button;
 }
 

@@ -5,7 +5,9 @@
 
 #include "base/random.h"
 #include "base/selection.h"
+#include "drawing/fonts.h"
 #include "frame/information_box.h"
+#include "frame/paint_box.h"
 #include "frame/palette.h"
 #include "frame/text_conversion.h"
 #include "topics/fractions/fraction_record.h"
@@ -13,33 +15,10 @@
 
 namespace kalkora {
 
-class TfrmBruchU3::PaintBox : public QWidget {
- public:
-  PaintBox(TfrmBruchU3* window, QWidget* parent) : QWidget(parent), window_(window) {
-    setObjectName("pntUeb");
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    window_->pntUebPaint(painter);
-  }
-
- private:
-  TfrmBruchU3* window_;
-};
-
 namespace {
 
 using fractions::DivisionStep;
 using long_division_exercise::DivisionProgress;
-
-QFont ArialBold(int pixels) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixels);
-  font.setBold(true);
-  return font;
-}
 
 // The designed field widths: a quotient term 93 pixels, a line 140.
 int DesignedWidth(const DivisionStep& step) {
@@ -56,9 +35,10 @@ TfrmBruchU3::TfrmBruchU3()
           WindowDesign{QStringLiteral("frmBruchU3"), QStringLiteral(""), QSize(1016, 722)}) {
   addCloseMenuItem();
   QWidget* client = clientArea();
-  client->setFont(ArialBold(16));
+  client->setFont(ArialPixelFont(16, true));
 
-  pntUeb_ = new PaintBox(this, client);
+  pntUeb_ = new PaintBox(client, QStringLiteral("pntUeb"),
+                         [this](QPainter& painter) { pntUebPaint(painter); });
   pntUeb_->setGeometry(10, 20, 1000, 690);
 
   lblAnzeige_ = new QLabel(client);
@@ -66,13 +46,13 @@ TfrmBruchU3::TfrmBruchU3()
   lblAnzeige_->setGeometry(8, 20, 1000, 49);
   lblAnzeige_->setAlignment(Qt::AlignCenter);
   lblAnzeige_->setWordWrap(true);
-  lblAnzeige_->setFont(ArialBold(21));
+  lblAnzeige_->setFont(ArialPixelFont(21, true));
   lblAnzeige_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   for (int number = 1; number <= kFields; ++number) {
     auto* field = new AnswerField(client);
     field->setObjectName(QStringLiteral("edt%1").arg(number, 2, 10, QLatin1Char('0')));
-    field->setFont(ArialBold(24));
+    field->setFont(ArialPixelFont(24, true));
     field->setGeometry(0, 98, number > 8 ? 93 : 140, 30);  // placed with each division
     field->setEnterKey(AnswerField::EnterKey::Reports);
     field->hide();

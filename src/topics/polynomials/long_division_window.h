@@ -39,8 +39,6 @@ class TfrmBruchU3 : public KalkoraWindow {
   const long_division_drawing::DivisionLayout& divisionLayout() const { return layout_; }
 
  private:
-  class PaintBox;
-
   static int Level();
   void showNewDivision();
   void placeField(const fractions::DivisionStep& step);
