@@ -16,6 +16,27 @@ KeyFilter KeyFilter::Terms(const QString& letters) {
   return KeyFilter{QStringLiteral("0123456789+") + kEnDash + letters};
 }
 
+KeyFilter KeyFilter::with(const QString& more) const {
+  KeyFilter filter = *this;
+  filter.accepted += more;
+  return filter;
+}
+
+KeyFilter KeyFilter::replacing(QChar typed, QChar inserted) const {
+  KeyFilter filter = *this;
+  filter.replaced += typed;
+  filter.replaced += inserted;
+  return filter;
+}
+
+QChar KeyFilter::inserted(QChar typed) const {
+  if (typed == QLatin1Char('-')) return kEnDash;
+  for (qsizetype i = 0; i + 1 < replaced.size(); i += 2) {
+    if (replaced.at(i) == typed) return replaced.at(i + 1);
+  }
+  return typed;
+}
+
 AnswerField::AnswerField(QWidget* parent) : QLineEdit(parent) {
   setMaxLength(kMaxLength);
   setFrame(false);
@@ -37,7 +58,7 @@ int AnswerField::widthShowing(const QString& text) const {
 QString AnswerField::filtered(const QString& text) const {
   QString result;
   for (QChar c : text) {
-    if (c == QLatin1Char('-')) c = kEnDash;
+    c = filter_.inserted(c);
     if (filter_.accepted.contains(c)) result += c;
   }
   return result;

@@ -5,19 +5,31 @@
 // A window that judges a field on Enter and moves the focus itself lets Enter only report.
 
 #include <QLineEdit>
+#include <utility>
 
 namespace kalkora {
 
-// The characters an answer field accepts besides Backspace.
+// The characters an answer field accepts besides Backspace, and the typed characters it puts
+// in as others: "-" always becomes "–"; a filter may add more ("*" becomes "·" where the answer
+// is written with multiplication dots).
 struct KeyFilter {
+  KeyFilter() = default;
+  explicit KeyFilter(QString characters) : accepted(std::move(characters)) {}
+
   QString accepted;
+  // Pairs of characters: the typed one, then the one put in instead.
+  QString replaced;
 
   // Digits and "–": number answers.
   static KeyFilter Numbers();
   // Digits, "–", "+" and the given letters (exactly these, in their case): term answers.
   static KeyFilter Terms(const QString& letters);
   // Numbers or Terms with further characters ("^", "(", ")", ",").
-  KeyFilter with(const QString& more) const { return KeyFilter{accepted + more}; }
+  KeyFilter with(const QString& more) const;
+  // The same filter, with `typed` put in as `inserted` (which it must accept to let through).
+  KeyFilter replacing(QChar typed, QChar inserted) const;
+  // The character a typed character is put in as.
+  QChar inserted(QChar typed) const;
 };
 
 class AnswerField : public QLineEdit {
@@ -40,7 +52,8 @@ class AnswerField : public QLineEdit {
   // font, the field's inner margins and the cursor.
   int widthShowing(const QString& text) const;
 
-  // What of `text` the filter lets through, "-" turned into "–".
+  // What of `text` the filter lets through, each character put in as the filter says ("-" as
+  // "–").
   QString filtered(const QString& text) const;
 
  signals:

@@ -35,6 +35,31 @@ TEST(AnswerField, PastedTextPassesTheSameFilter) {
   EXPECT_EQ(field.text(), "3x" + kMinus + "23x" + kMinus + "2");
 }
 
+// The power notation of a factorised number is typed with "*" for the multiplication dot; a
+// field without that replacement drops "*", and pasted text is replaced alike.
+TEST(AnswerField, PutsInAReplacedCharacterTypedOrPasted) {
+  const QChar dot(0x00B7);
+  const KeyFilter dots = KeyFilter::Terms("x").with(QString("^") + dot).replacing('*', dot);
+  AnswerField field;
+  field.setKeyFilter(dots);
+  QTest::keyClicks(&field, "2^2*3*x-1");
+  EXPECT_EQ(field.text(), QString("2^2") + dot + "3" + dot + "x" + kMinus + "1");
+  field.clear();
+  QApplication::clipboard()->setText("5*x");
+  field.paste();
+  EXPECT_EQ(field.text(), QString("5") + dot + "x");
+
+  AnswerField plain;
+  plain.setKeyFilter(KeyFilter::Terms("x").with(QString("^") + dot));
+  QTest::keyClicks(&plain, QString("2^2*3") + dot + "x");
+  EXPECT_EQ(plain.text(), QString("2^23") + dot + "x");
+  // A replacement into a character the filter does not accept lets nothing through.
+  AnswerField digits;
+  digits.setKeyFilter(KeyFilter::Numbers().replacing('*', dot));
+  QTest::keyClicks(&digits, "4*2");
+  EXPECT_EQ(digits.text(), "42");
+}
+
 TEST(AnswerField, HoldsAtMostFortyCharacters) {
   AnswerField field;
   QTest::keyClicks(&field, QString(60, QLatin1Char('7')));

@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
   const QString filter = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
   kalkora::PrepareApplication(app);
-  kalkora::SetRandomSeed(2026);
+  kalkora::SetRandomSeed(kalkora::screenshot::kScreenshotSeed);
   kalkora::TfrmKalkora& main = kalkora::StartKalkora();
   kalkora::screenshot::Settle();
 

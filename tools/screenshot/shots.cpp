@@ -6,6 +6,7 @@
 #include "fraction_shots.h"
 #include "power_example_shots.h"
 #include "substitution_shots.h"
+#include "unlike_shots.h"
 
 namespace kalkora::screenshot {
 
@@ -83,12 +84,12 @@ std::vector<Shot> AllShots() {
       {"ergaenzen-stufe3-breit", "menStufe3Erg", WidestCompletionRows(3, false)},
       {"ergaenzen-stufe3-breit-antworten", "menStufe3Erg", WidestCompletionRows(3, true)},
       {"bruch-muster-1", "menDefmengeM", {}},
-      {"bruch-ungleichnamig-stufe1", "menAddSubUU1", {}},
   };
   for (Shot& shot : PowerExampleShots()) shots.push_back(std::move(shot));
   for (Shot& shot : DivideRaiseShots()) shots.push_back(std::move(shot));
   for (Shot& shot : FractionExerciseShots()) shots.push_back(std::move(shot));
   for (Shot& shot : DivisionShots()) shots.push_back(std::move(shot));
+  for (Shot& shot : UnlikeShots()) shots.push_back(std::move(shot));
   return shots;
 }
 

@@ -4,10 +4,14 @@
 
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
 namespace kalkora::screenshot {
+
+// The random seed of every picture, so that they can be compared from run to run.
+inline constexpr std::uint32_t kScreenshotSeed = 2026;
 
 struct Shot {
   QString file;      // without folder and ".png"

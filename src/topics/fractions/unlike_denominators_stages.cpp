@@ -182,6 +182,16 @@ Text ExpectedFieldText(const TBruchM& item, int field) {
   }
 }
 
+Text TypedFieldText(const TBruchM& item, int level, int field) {
+  const int stage = FieldStage(field);
+  return Comparable(ExpectedFieldText(item, field), KeepsDots(item, level, stage));
+}
+
+int LongestFieldText(const TBruchM& item, int level, int field) {
+  constexpr int kSlip = 8;
+  return static_cast<int>(TypedFieldText(item, level, field).size()) + kSlip;
+}
+
 bool StageCheck::right() const {
   return !fields.empty() &&
          std::all_of(fields.begin(), fields.end(), [](const FieldCheck& f) { return f.right; });

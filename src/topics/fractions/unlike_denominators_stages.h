@@ -62,6 +62,15 @@ std::vector<int> StageFields(const TBruchM& item, int stage);
 // cancelled. Empty for a field the item does not have.
 Text ExpectedFieldText(const TBruchM& item, int field);
 
+// The expected text of a field as the learner types it: without blanks and, unless the power
+// notation keeps it (stage 1 of Stufe 1 variants 1 and 2), without "·". The window makes each
+// field wide enough for it.
+Text TypedFieldText(const TBruchM& item, int level, int field);
+
+// The most characters a field takes: its typed expected text and 8 more, room for any slip,
+// so that a finished stage can show the learner's text beside the expected one in its cell.
+int LongestFieldText(const TBruchM& item, int level, int field);
+
 struct FieldCheck {
   int field = 0;
   bool right = false;

@@ -110,6 +110,15 @@ Text EmptyFieldsMessage(int fields) {
                     : u"Das Eingabefeld darf nicht leer sein!";
 }
 
+Text UnlikeCaption(int level) {
+  if (level < 1 || level > 3) level = 1;
+  Text caption =
+      u"Übungsbeispiele: Bruchterme – Addieren/Subrahieren mit ungleichnamigem Nenner (Stufe ";
+  caption += static_cast<char16_t>(u'0' + level);
+  caption += u')';
+  return caption;
+}
+
 Text UnlikeNotFinishedMessage() { return u"Es fehlen noch Einträge!"; }
 
 Text UnlikeInstruction() {

@@ -36,6 +36,10 @@ FieldKeys KeysOfField(const TBruchM& item, int level, int field);
 // dürfen nicht leer sein!" for more.
 Text EmptyFieldsMessage(int fields);
 
+// The window's caption: ‹Übungsbeispiele: Bruchterme – Addieren/Subrahieren mit
+// ungleichnamigem Nenner (Stufe 2)› (levels outside 1 … 3 count as 1).
+Text UnlikeCaption(int level);
+
 // "Es fehlen noch Einträge!": "Weiter" before the result stage is judged.
 Text UnlikeNotFinishedMessage();
 

@@ -219,6 +219,7 @@ TEST(CheckStage, GeneratedItemsAcceptTheirOwnAnswersAndRefuseNearMisses) {
         for (int field : StageFields(item, stage)) {
           const Text text = Typed(ExpectedFieldText(item, field), keepDots);
           ASSERT_FALSE(text.empty()) << "field " << field;
+          EXPECT_EQ(TypedFieldText(item, level, field), text);
           const FieldKeys keys = KeysOfField(item, level, field);
           for (char16_t ch : text) {
             EXPECT_NE(keys.accepted.find(ch), Text::npos)
