@@ -71,7 +71,8 @@ bool HasDigit(TextView text) {
   return false;
 }
 
-// Adds the steps of one row: the task at step `from`, then one result part per step.
+// Adds the steps of one row: the task in its first step, then one result part per step; the
+// growing result is the text of `slot`, its left edge at resultX.
 void AddRow(std::vector<PolynomStep>& steps, const ProductRow& row, int slot, double resultX) {
   PolynomStep shown;
   for (const Piece& piece : row.task) {
