@@ -1,10 +1,11 @@
 // One polynomial item per iteration, for each generator (items 1 … 5 in turn). The counter
 // "longest_redraw" is the most draws one redraw loop needed during the run. The generators of
-// the completion exercise fill their own items.
+// the completion exercise fill their own items, those of its worked examples polynomial items.
 
 #include <benchmark/benchmark.h>
 
 #include "generate_items.h"
+#include "topics/polynomials/completion_example_generators.h"
 #include "topics/polynomials/completion_generators.h"
 #include "topics/polynomials/completion_record.h"
 #include "topics/polynomials/polynomial_generators.h"
@@ -47,5 +48,8 @@ KALKORA_GENERATOR_BENCHMARK(Herausheben3);
 KALKORA_COMPLETION_BENCHMARK(ErgaenzenU1);
 KALKORA_COMPLETION_BENCHMARK(ErgaenzenU2);
 KALKORA_COMPLETION_BENCHMARK(ErgaenzenU3);
+KALKORA_GENERATOR_BENCHMARK(ErgaenzenM1);
+KALKORA_GENERATOR_BENCHMARK(ErgaenzenM2);
+KALKORA_GENERATOR_BENCHMARK(ErgaenzenM3);
 
 }  // namespace

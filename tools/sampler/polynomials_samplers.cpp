@@ -1,10 +1,11 @@
-// The generators of the polynomial topic: products, binomial formulas, factoring out, and the
-// formulas with gaps of the completion exercise.
+// The generators of the polynomial topic: products, binomial formulas, factoring out, the
+// formulas with gaps of the completion exercise and of its worked examples.
 
 #include <string>
 
 #include "json_line.h"
 #include "samplers.h"
+#include "topics/polynomials/completion_example_generators.h"
 #include "topics/polynomials/completion_generators.h"
 #include "topics/polynomials/completion_record.h"
 #include "topics/polynomials/polynomial_generators.h"
@@ -89,6 +90,9 @@ void AddPolynomialsSamplers(SamplerList& samplers) {
   samplers.push_back(ErgaenzenSampler("ErgaenzenU1", ErgaenzenU1));
   samplers.push_back(ErgaenzenSampler("ErgaenzenU2", ErgaenzenU2));
   samplers.push_back(ErgaenzenSampler("ErgaenzenU3", ErgaenzenU3));
+  samplers.push_back(PolynomSampler("ErgaenzenM1", ErgaenzenM1));
+  samplers.push_back(PolynomSampler("ErgaenzenM2", ErgaenzenM2));
+  samplers.push_back(PolynomSampler("ErgaenzenM3", ErgaenzenM3));
 }
 
 }  // namespace kalkora::sampler

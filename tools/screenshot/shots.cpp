@@ -4,6 +4,7 @@
 #include "division_shots.h"
 #include "exercise_shots.h"
 #include "fraction_shots.h"
+#include "polynomial_example_shots.h"
 #include "power_example_shots.h"
 #include "substitution_shots.h"
 #include "unlike_shots.h"
@@ -24,7 +25,6 @@ std::vector<Shot> AllShots() {
       {"addsub-muster-stufe1", "menAddSubbM", {}},
       {"addsub-muster-stufe2", "menAddSubbM", ChooseExampleLevel(2)},
       {"addsub-muster-stufe3", "menAddSubbM", ChooseExampleLevel(3)},
-      {"polynome-muster-1", "menPolyMonM", {}},
       {"einsetzen-stufe1", "menStufe1E", {}},
       {"einsetzen-stufe1-antworten", "menStufe1E", AnswerSubstitutionItemsInEveryState},
       {"einsetzen-stufe2", "menStufe2E", {}},
@@ -90,6 +90,7 @@ std::vector<Shot> AllShots() {
   for (Shot& shot : FractionExerciseShots()) shots.push_back(std::move(shot));
   for (Shot& shot : DivisionShots()) shots.push_back(std::move(shot));
   for (Shot& shot : UnlikeShots()) shots.push_back(std::move(shot));
+  for (Shot& shot : PolynomialExampleShots()) shots.push_back(std::move(shot));
   return shots;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/selection.h"
+#include "topics/polynomials/completion_example_generators.h"
 #include "topics/polynomials/polynomial_generators.h"
 #include "topics/polynomials/polynomial_record.h"
 
@@ -15,7 +16,7 @@ PolynomGenerator PolynomGeneratorFor(int kind, int level) {
       {PolynomMonom1, PolynomMonom2, PolynomMonom3},
       {PolynomPolynom1, PolynomPolynom2, PolynomPolynom3},
       {Binome1, Binome2, Binome3},
-      {nullptr, nullptr, nullptr},  // "Formeln ergänzen": ErgaenzenM1 … ErgaenzenM3
+      {ErgaenzenM1, ErgaenzenM2, ErgaenzenM3},
       {Herausheben1, Herausheben2, Herausheben3},
   }};
   if (kind < 1 || kind > 5 || level < 1 || level > 3) return nullptr;

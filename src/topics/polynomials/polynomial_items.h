@@ -12,8 +12,8 @@ struct TPolynom;
 using PolynomGenerator = void (*)(int i);
 
 // The generator of a kind (1 "Polynom·Monom", 2 "Polynom·Polynom", 3 "Formeln für Binome",
-// 4 "Formeln ergänzen", 5 "Herausheben") and a level (1 … 3); null where there is none
-// (kind 4 until its generators are in the table, values out of range).
+// 4 "Formeln ergänzen", 5 "Herausheben") and a level (1 … 3); null for values out of range.
+// Kind 4 serves only the worked examples: its items have markup texts only.
 PolynomGenerator PolynomGeneratorFor(int kind, int level);
 
 // For i = 1 … count (at most 5): makes item i with the generator of `kind` and the level of

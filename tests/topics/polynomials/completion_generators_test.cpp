@@ -1,13 +1,12 @@
 // The generators of the completion exercise over many seeds, the formula filler and the
 // splitting of a formula into pieces and gaps. Every formula is checked as mathematics,
-// independently of how it was written: both sides are evaluated exactly (term_value.h) on a
-// grid of letter values large enough to prove that their expansions are equal.
+// independently of how it was written: both sides are evaluated exactly on a grid of letter
+// values large enough to prove that their expansions are equal (formula_identity.h).
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,7 +15,7 @@
 #include "base/selection.h"
 #include "base/shared_functions.h"
 #include "base/text.h"
-#include "term_value.h"
+#include "formula_identity.h"
 #include "topics/polynomials/completion_exercise.h"
 #include "topics/polynomials/completion_formula.h"
 #include "topics/polynomials/completion_generators.h"
@@ -29,57 +28,14 @@ namespace {
 using completion_exercise::AcceptedKeys;
 using completion_exercise::GapTexts;
 using completion_exercise::RowRight;
+using test::ExpectIdentity;
+using test::Numbers;
+using test::SplitAtEquals;
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool IsLetter(char16_t c) { return c >= u'a' && c <= u'z'; }
 
 Text Compact(TextView text) { return RemoveChar(RemoveChar(text, u' '), u'·'); }
-
-// The two sides of a formula written ‹left = right›.
-struct Sides {
-  Text left;
-  Text right;
-};
-Sides SplitAtEquals(TextView formula) {
-  const std::size_t at = formula.find(u" = ");
-  if (at == TextView::npos) return {};
-  return {Text{formula.substr(0, at)}, Text{formula.substr(at + 3)}};
-}
-
-// The numbers of a text that are not exponents.
-std::vector<int> Numbers(TextView text) {
-  std::vector<int> numbers;
-  for (std::size_t k = 0; k < text.size();) {
-    if (!IsDigit(text[k])) {
-      ++k;
-      continue;
-    }
-    const std::size_t start = k;
-    while (k < text.size() && IsDigit(text[k])) ++k;
-    if (start > 0 && text[start - 1] == u'^') continue;
-    numbers.push_back(TextInt(text.substr(start, k - start)).value_or(-1));
-  }
-  return numbers;
-}
-
-// Both sides have the same value at every point of the grid −3 … 3 for each letter. Each side
-// has degree at most 6 in each letter, so two sides that agree on 7 × 7 points have equal
-// expansions.
-void ExpectIdentity(TextView formula, char16_t x, char16_t y) {
-  const Sides sides = SplitAtEquals(formula);
-  ASSERT_FALSE(sides.left.empty()) << "no ‹ = › in " << Utf8FromText(formula);
-  for (std::int64_t u = -3; u <= 3; ++u) {
-    for (std::int64_t v = -3; v <= 3; ++v) {
-      std::map<char16_t, std::int64_t> values{{x, u}};
-      if (y != 0) values[y] = v;
-      const auto left = test::TermValue(sides.left, values);
-      const auto right = test::TermValue(sides.right, values);
-      ASSERT_TRUE(left.has_value()) << Utf8FromText(sides.left);
-      ASSERT_TRUE(right.has_value()) << Utf8FromText(sides.right);
-      ASSERT_EQ(*left, *right) << "at " << u << ", " << v;
-    }
-  }
-}
 
 // The writing rules: display form, a blank on each side of every sign, exponents 2 … 9 only
 // (never an exponent 1).

@@ -16,6 +16,7 @@
 #include "base/text.h"
 #include "term_value.h"
 #include "terms/term_exponents.h"
+#include "topics/polynomials/completion_example_generators.h"
 #include "topics/polynomials/polynomial_generators.h"
 #include "topics/polynomials/polynomial_items.h"
 #include "topics/polynomials/polynomial_writing.h"
@@ -346,7 +347,9 @@ TEST(PolynomGeneratorForTest, DispatchTable) {
   EXPECT_EQ(PolynomGeneratorFor(2, 2), &PolynomPolynom2);
   EXPECT_EQ(PolynomGeneratorFor(3, 3), &Binome3);
   EXPECT_EQ(PolynomGeneratorFor(5, 1), &Herausheben1);
-  EXPECT_EQ(PolynomGeneratorFor(4, 1), nullptr);
+  EXPECT_EQ(PolynomGeneratorFor(4, 1), &ErgaenzenM1);
+  EXPECT_EQ(PolynomGeneratorFor(4, 2), &ErgaenzenM2);
+  EXPECT_EQ(PolynomGeneratorFor(4, 3), &ErgaenzenM3);
   EXPECT_EQ(PolynomGeneratorFor(0, 1), nullptr);
   EXPECT_EQ(PolynomGeneratorFor(6, 1), nullptr);
   EXPECT_EQ(PolynomGeneratorFor(1, 0), nullptr);

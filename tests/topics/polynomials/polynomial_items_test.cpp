@@ -56,10 +56,27 @@ TEST_F(PreparePolynomItemsTest, TheLevelChoosesTheGenerator) {
   }
 }
 
+TEST_F(PreparePolynomItemsTest, CompletingFormulasHasAGeneratorAtEachLevel) {
+  // Kind 4 (worked examples only): formulas with "?" in their gaps over the completed ones.
+  for (int level = 1; level <= 3; ++level) {
+    selection::selLevel = level;
+    PreparePolynomItems(3, 4);
+    for (int i = 1; i <= 3; ++i) {
+      const TPolynom& item = polynomials::Polynom[static_cast<std::size_t>(i)];
+      EXPECT_TRUE(item.Aktiv);
+      EXPECT_NE(item.AufgabeMarkup.find(u'?'), Text::npos);
+      EXPECT_EQ(item.LoesungMarkup.find(u'?'), Text::npos);
+      EXPECT_EQ(item.Var2 != 0, level >= 2);
+    }
+  }
+}
+
 TEST_F(PreparePolynomItemsTest, AKindWithoutGeneratorsLeavesTheItemsInactive) {
   selection::selLevel = 1;
-  PreparePolynomItems(5, 4);
-  for (const TPolynom& item : polynomials::Polynom) EXPECT_FALSE(item.Aktiv);
+  for (int kind : {0, 6}) {
+    PreparePolynomItems(5, kind);
+    for (const TPolynom& item : polynomials::Polynom) EXPECT_FALSE(item.Aktiv);
+  }
   selection::selLevel = 0;
   PreparePolynomItems(5, 1);
   for (const TPolynom& item : polynomials::Polynom) EXPECT_FALSE(item.Aktiv);

@@ -16,6 +16,7 @@
 #include "drawing/markup.h"
 #include "drawing/page.h"
 #include "frame/palette.h"
+#include "page_pixels.h"
 #include "program_test.h"
 #include "topics/powers/power_example_drawing.h"
 #include "topics/powers/power_example_lines.h"
@@ -25,12 +26,12 @@ namespace kalkora {
 namespace {
 
 using powers::PowerRule;
+using test::CountPixels;
+using test::PixelRow;
 using test::ProcessEvents;
+using test::SameArea;
 
 const TPotenz& Item(int i) { return powers::Potenzen[static_cast<std::size_t>(i)]; }
-
-// The paint-box pixel row of a page y (y 35 at the top, 10 pixels a unit).
-int PixelRow(double pageY) { return static_cast<int>((35 - pageY) * 10); }
 
 // The heading "Beispiel k" stands at page x −45 and these y.
 constexpr std::array<double, 3> kHeadingY{25, 7, -11};
@@ -61,35 +62,6 @@ const std::vector<RuleWindow>& Rules() {
        "Strichrechnung"},
   };
   return rules;
-}
-
-bool IsWhite(QRgb pixel) { return (pixel & 0xFFFFFF) == 0xFFFFFF; }
-
-// Pixels of the colour (or any non-white pixel when the colour is invalid) in the pixel rows
-// [top, bottom) and columns [left, right).
-int CountPixels(const QImage& image, int top, int bottom, int left = 0, int right = 1000,
-                const QColor& colour = QColor()) {
-  int count = 0;
-  for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
-    for (int x = std::max(left, 0); x < std::min(right, image.width()); ++x) {
-      const QRgb pixel = image.pixel(x, y);
-      if (colour.isValid() ? (pixel & 0xFFFFFF) == (colour.rgb() & 0xFFFFFF) : !IsWhite(pixel)) {
-        ++count;
-      }
-    }
-  }
-  return count;
-}
-
-// Whether two images agree in the pixel rows [top, bottom) and columns [left, right).
-bool SameArea(const QImage& a, const QImage& b, int top, int bottom, int left = 0,
-              int right = 1000) {
-  for (int y = top; y < bottom; ++y) {
-    for (int x = left; x < right; ++x) {
-      if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF)) return false;
-    }
-  }
-  return true;
 }
 
 // A white page of the paint box's size with what `draw` paints on the example page.
