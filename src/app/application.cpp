@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include "app/main_window.h"
 #include "app/window_set.h"
@@ -15,6 +16,10 @@ void PrepareApplication(QApplication& app) {
   // "Arial" and the Symbol glyphs come from the program's own resources, so every text has the
   // same widths on every machine.
   LoadProgramFonts();
+  // The desktop pairs the windows with the installed desktop entry (name and icon in the task
+  // bar) by this name; the window icon is the picture that entry installs.
+  QGuiApplication::setDesktopFileName(QStringLiteral(KALKORA_APPLICATION_ID));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kalkora.svg")));
 }
 
 TfrmKalkora& StartKalkora() {
