@@ -27,7 +27,7 @@ QString MenuItem(const benchmark::State& state) {
 void OpenFractionExercise(benchmark::State& state) {
   Program();
   state.SetLabel(MenuItem(state).toStdString());
-  kalkora::bench::OpenFromMenu(state, MenuItem(state), *kalkora::Windows().frmBruchU);
+  kalkora::bench::OpenFromMenu(state, MenuItem(state), &kalkora::WindowSet::frmBruchU);
 }
 
 // Repainting the whole open window, as after each judged answer.

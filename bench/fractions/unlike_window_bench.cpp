@@ -21,7 +21,7 @@ QString MenuItem(std::int64_t level) { return QStringLiteral("menAddSubUU%1").ar
 
 void OpenUnlikeWindow(benchmark::State& state) {
   Program();
-  kalkora::bench::OpenFromMenu(state, MenuItem(state.range(0)), *kalkora::Windows().frmBruchU2);
+  kalkora::bench::OpenFromMenu(state, MenuItem(state.range(0)), &kalkora::WindowSet::frmBruchU2);
 }
 
 // Answers the open stage right.

@@ -22,7 +22,7 @@ QString LevelMenuItem(int level) { return QStringLiteral("menStufe%1Erg").arg(le
 
 void OpenCompletionWindow(benchmark::State& state) {
   kalkora::bench::OpenFromMenu(state, LevelMenuItem(static_cast<int>(state.range(0))),
-                               *kalkora::Windows().frmErgaenzen);
+                               &kalkora::WindowSet::frmErgaenzen);
 }
 
 void PaintCompletionWindow(benchmark::State& state) {

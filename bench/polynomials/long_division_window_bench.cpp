@@ -40,7 +40,7 @@ void FinishDivision(kalkora::TfrmBruchU3& window) {
 // state.range(0): the level.
 void OpenLongDivision(benchmark::State& state) {
   Program();
-  kalkora::bench::OpenFromMenu(state, MenuItem(state.range(0)), *kalkora::Windows().frmBruchU3);
+  kalkora::bench::OpenFromMenu(state, MenuItem(state.range(0)), &kalkora::WindowSet::frmBruchU3);
 }
 
 // state.range(0): the level. Each paint shows a new division, finished before the clock runs.

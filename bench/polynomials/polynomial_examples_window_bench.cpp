@@ -39,7 +39,7 @@ void Close(kalkora::TfrmPolynomeM& window) {
 void OpenPolynomialExamples(benchmark::State& state) {
   Program();
   kalkora::bench::OpenFromMenu(state, QString::fromLatin1(kMenuItems[state.range(0)]),
-                               *kalkora::Windows().frmPolynomeM);
+                               &kalkora::WindowSet::frmPolynomeM);
 }
 
 // state.range(0): the kind, state.range(1): the level. Each paint shows new examples (made

@@ -28,7 +28,7 @@ QString MenuItem(const benchmark::State& state) {
 
 void OpenDivPotWindow(benchmark::State& state) {
   Program();
-  kalkora::bench::OpenFromMenu(state, MenuItem(state), *kalkora::Windows().frmDivPotU);
+  kalkora::bench::OpenFromMenu(state, MenuItem(state), &kalkora::WindowSet::frmDivPotU);
 }
 
 // Every row answered right, so that each row draws its finished form.

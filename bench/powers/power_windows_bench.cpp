@@ -20,7 +20,7 @@ const char* const kMenuItems[] = {"", "menPotMultM", "menPotDivM", "menPotPotM",
 void OpenPowerExamples(benchmark::State& state) {
   Program();
   kalkora::bench::OpenFromMenu(state, QString::fromLatin1(kMenuItems[state.range(0)]),
-                               *kalkora::Windows().frmPotenzenM);
+                               &kalkora::WindowSet::frmPotenzenM);
 }
 
 // state.range(0): the rule, state.range(1): the level. Each paint shows new examples (made

@@ -11,6 +11,7 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "app/window_set.h"
 
 namespace kalkora::bench {
 
@@ -36,9 +37,12 @@ inline double SecondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 // Opening a window from its menu item: the activation (new run or new examples, fields sized
-// and placed), the first paint of the whole window and whatever the opening posted.
-inline void OpenFromMenu(benchmark::State& state, const QString& menuItem, QWidget& window) {
+// and placed), the first paint of the whole window and whatever the opening posted. The window
+// is named by its member of the window set, which exists only once the program has started.
+template <typename Window>
+void OpenFromMenu(benchmark::State& state, const QString& menuItem, Window* WindowSet::*member) {
   QAction* item = Program().mainMenu()->findChild<QAction*>(menuItem);
+  QWidget& window = *(Windows().*member);
   QApplication::processEvents();
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();

@@ -18,20 +18,20 @@ using kalkora::bench::Program;
 void OpenSubstitutionWindow(benchmark::State& state) {
   Program();
   OpenFromMenu(state, QStringLiteral("menStufe%1E").arg(state.range(0)),
-               *kalkora::Windows().frmEinsetzenU);
+               &kalkora::WindowSet::frmEinsetzenU);
 }
 void OpenLikeTermsWindow(benchmark::State& state) {
   Program();
   OpenFromMenu(state, QStringLiteral("menStufe%1AS").arg(state.range(0)),
-               *kalkora::Windows().frmAddSubU);
+               &kalkora::WindowSet::frmAddSubU);
 }
 void OpenSubstitutionExamples(benchmark::State& state) {
   Program();
-  OpenFromMenu(state, QStringLiteral("menEinsetzenM"), *kalkora::Windows().frmEinsetzenM);
+  OpenFromMenu(state, QStringLiteral("menEinsetzenM"), &kalkora::WindowSet::frmEinsetzenM);
 }
 void OpenLikeTermExamples(benchmark::State& state) {
   Program();
-  OpenFromMenu(state, QStringLiteral("menAddSubbM"), *kalkora::Windows().frmAddSubM);
+  OpenFromMenu(state, QStringLiteral("menAddSubbM"), &kalkora::WindowSet::frmAddSubM);
 }
 BENCHMARK(OpenSubstitutionWindow)
     ->Arg(1)
