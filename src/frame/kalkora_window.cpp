@@ -42,6 +42,19 @@ QAction* KalkoraWindow::addCloseMenuItem() {
 
 void KalkoraWindow::menSchliessenClick() { close(); }
 
+void KalkoraWindow::ensureChildren() {
+  if (childrenMade_) return;
+  childrenMade_ = true;
+  makeChildren();
+  // The menu may have items now, and so its height.
+  if (!(windowState() & Qt::WindowMaximized)) applyDesignedSize();
+}
+
+void KalkoraWindow::setVisible(bool visible) {
+  if (visible) ensureChildren();
+  QWidget::setVisible(visible);
+}
+
 void KalkoraWindow::applyDesignedSize() {
   const int menuHeight = menu_ ? menu_->sizeHint().height() : 0;
   const QSize outer(design_.clientSize.width(), design_.clientSize.height() + menuHeight);

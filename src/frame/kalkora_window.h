@@ -51,6 +51,12 @@ class KalkoraWindow : public QWidget {
   void openModal(KalkoraWindow& child, bool stayVisible = false,
                  std::function<void()> afterClose = {});
 
+  // Makes the window's controls if they are not made yet. A window makes them when it is first
+  // shown, so the program's start, which makes every window and shows one, pays only for the
+  // controls of that one. Code that reaches a control of a window not yet shown calls this.
+  void ensureChildren();
+  void setVisible(bool visible) override;
+
  signals:
   void closed();
 
@@ -58,6 +64,10 @@ class KalkoraWindow : public QWidget {
   // Adds the menu item "Schließen" (menSchliessen) that closes the window.
   QAction* addCloseMenuItem();
   virtual void menSchliessenClick();
+
+  // Makes the controls on the client area (and the window's own menu items), once, before the
+  // window is first shown. A window that overrides it calls its base's first.
+  virtual void makeChildren() {}
 
   // Keys every window understands: Escape closes it (as "Schließen" does), Enter or Return on a
   // focused button presses it (Space does so by itself).
@@ -77,6 +87,7 @@ class KalkoraWindow : public QWidget {
   WindowDesign design_;
   QMenuBar* menu_ = nullptr;
   QWidget* client_ = nullptr;
+  bool childrenMade_ = false;
 };
 
 }  // namespace kalkora

@@ -59,6 +59,11 @@ TfrmAuswertung::TfrmAuswertung()
                                  QSize(392, 433), TitleBarButtons::None, /*hasMenu=*/false,
                                  /*setsPalette=*/false, /*maximises=*/false}) {
   instance() = this;
+  connect(&timer_, &QTimer::timeout, this, [this] { showStep(); });
+}
+
+void TfrmAuswertung::makeChildren() {
+  KalkoraWindow::makeChildren();
   QWidget* client = clientArea();
   const QColor blue(0, 0, 255);
   const QColor red(255, 0, 0);
@@ -83,7 +88,6 @@ TfrmAuswertung::TfrmAuswertung()
   btnSchliessen_->setFont(ArialPixelFont(19, true));
   btnSchliessen_->hide();
   connect(btnSchliessen_, &QPushButton::clicked, this, [this] { close(); });
-  connect(&timer_, &QTimer::timeout, this, [this] { showStep(); });
 }
 
 void TfrmAuswertung::FormActivate() {

@@ -32,6 +32,7 @@ class TfrmAuswertung : public KalkoraWindow {
   static void SetStepIntervalForTesting(int milliseconds);
 
  protected:
+  void makeChildren() override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

@@ -12,20 +12,24 @@
 namespace kalkora {
 
 ExampleWindow::ExampleWindow(const WindowDesign& design, const Layout& layout)
-    : KalkoraWindow(design) {
+    : KalkoraWindow(design), layout_(layout) {
   addCloseMenuItem();
+  if (!layout.stepMenuCaption.isEmpty()) {
+    menDarstellung_ = mainMenu()->addAction(layout.stepMenuCaption);
+    menDarstellung_->setObjectName("menDarstellung");
+    connect(menDarstellung_, &QAction::triggered, this, [this] { menDarstellungClick(); });
+  }
+}
+
+void ExampleWindow::makeChildren() {
+  KalkoraWindow::makeChildren();
+  const Layout& layout = layout_;
   QWidget* client = clientArea();
   client->setFont(ArialPixelFont(16, true));
 
   pnt_ =
       new PaintBox(client, QStringLiteral("pnt"), [this](QPainter& painter) { pntPaint(painter); });
   pnt_->setGeometry(layout.paintBox);
-
-  if (!layout.stepMenuCaption.isEmpty()) {
-    menDarstellung_ = mainMenu()->addAction(layout.stepMenuCaption);
-    menDarstellung_->setObjectName("menDarstellung");
-    connect(menDarstellung_, &QAction::triggered, this, [this] { menDarstellungClick(); });
-  }
 
   auto* group = new QGroupBox(QStringLiteral(" Auswahl "), client);
   grpStufe_ = group;

@@ -82,7 +82,11 @@ class ExampleWindow : public KalkoraWindow {
   void grpStufeClick(int level);
   void btnNochmalsClick();
 
+ protected:
+  void makeChildren() override;
+
  private:
+  Layout layout_;
   QWidget* pnt_ = nullptr;
   std::array<QRadioButton*, 3> levels_{};
   QButtonGroup* levelGroup_ = nullptr;

@@ -20,6 +20,12 @@ namespace {}  // namespace
 ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
     : KalkoraWindow(design), layout_(layout) {
   addCloseMenuItem();
+  answers_.assign(static_cast<std::size_t>(layout.items), RowAnswer{});
+}
+
+void ExerciseWindow::makeChildren() {
+  KalkoraWindow::makeChildren();
+  const Layout& layout = layout_;
   QWidget* client = clientArea();
   client->setFont(ArialPixelFont(16, true));
 
@@ -35,7 +41,6 @@ ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
   lblAnzeige_->setFont(ArialPixelFont(21, true));
   lblAnzeige_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-  answers_.assign(static_cast<std::size_t>(layout.items), RowAnswer{});
   for (int i = 1; i <= layout.items; ++i) {
     const int top = layout.firstRowTop + (i - 1) * layout.rowStep;
     Row row;

@@ -31,7 +31,7 @@ class ExerciseWindow : public KalkoraWindow {
   // Starts a practice run (when the window opens and after the evaluation).
   void FormActivate() override;
 
-  int itemCount() const { return static_cast<int>(rows_.size()); }
+  int itemCount() const { return layout_.items; }
   // Field 1 … fieldsPerRow of item i; field 1 is the only one of a one-field row.
   AnswerField* answerField(int item, int field = 1) const;
   int fieldsPerRow() const { return static_cast<int>(layout_.fields.size()); }
@@ -162,6 +162,8 @@ class ExerciseWindow : public KalkoraWindow {
 
   void showMessage(const Text& text, practice::MessageColour colour);
   void showInstruction();
+
+  void makeChildren() override;
 
  private:
   struct Row {

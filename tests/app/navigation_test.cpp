@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStringList>
 #include <functional>
 
@@ -11,7 +13,9 @@
 #include "app/window_set.h"
 #include "base/selection.h"
 #include "frame/screen.h"
+#include "practice/evaluation_window.h"
 #include "program_test.h"
+#include "topics/fractions/unlike_denominators_window.h"
 
 namespace kalkora {
 namespace {
@@ -168,6 +172,27 @@ TEST_F(ProgramTest, AllWindowsExistInTheirOrderWithTheirSizes) {
                              "frmPolynomeU",  "frmErgaenzen", "frmBruchM",     "frmBruchU",
                              "frmBruchU2",    "frmBruchU3"};
   EXPECT_EQ(names, expected);
+}
+
+// The program makes its 18 windows at start but the controls of a window only when it is
+// first opened, so the start pays for the main window's alone; a second opening keeps them.
+TEST_F(ProgramTest, WindowsMakeTheirControlsWhenFirstOpened) {
+  QWidget* client = Windows().frmBruchU2->clientArea();
+  EXPECT_TRUE(client->findChildren<QLineEdit*>().isEmpty());
+  EXPECT_TRUE(Windows().frmAuswertung->clientArea()->findChildren<QPushButton*>().isEmpty());
+
+  clickMenu("menAddSubUU2");
+  ProcessEvents();
+  ASSERT_EQ(openChildWindow(), static_cast<QWidget*>(Windows().frmBruchU2));
+  const QList<QLineEdit*> fields = client->findChildren<QLineEdit*>();
+  EXPECT_EQ(fields.size(), 12);
+  EXPECT_FALSE(client->findChildren<QPushButton*>(QStringLiteral("btnWeiter")).isEmpty());
+
+  Windows().frmBruchU2->close();
+  ProcessEvents();
+  clickMenu("menAddSubUU1");
+  ProcessEvents();
+  EXPECT_EQ(client->findChildren<QLineEdit*>(), fields);
 }
 
 struct MenuCommand {

@@ -63,6 +63,10 @@ TfrmBruchU2::TfrmBruchU2()
     : KalkoraWindow(WindowDesign{QStringLiteral("frmBruchU2"),
                                  QStringLiteral("Übungsbeispiele: Bruchterme"), QSize(1016, 722)}) {
   addCloseMenuItem();
+}
+
+void TfrmBruchU2::makeChildren() {
+  KalkoraWindow::makeChildren();
   QWidget* client = clientArea();
   client->setFont(ArialBold(16));
 

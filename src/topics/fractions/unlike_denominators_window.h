@@ -35,6 +35,9 @@ class TfrmBruchU2 : public KalkoraWindow {
   // The open stage (Schritt): 1 … 5, 6 when the item is finished.
   int stage() const { return Schritt; }
 
+ protected:
+  void makeChildren() override;
+
  private:
   friend class UnlikePaintBox;
 

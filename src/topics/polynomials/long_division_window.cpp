@@ -34,6 +34,10 @@ TfrmBruchU3::TfrmBruchU3()
     : KalkoraWindow(
           WindowDesign{QStringLiteral("frmBruchU3"), QStringLiteral(""), QSize(1016, 722)}) {
   addCloseMenuItem();
+}
+
+void TfrmBruchU3::makeChildren() {
+  KalkoraWindow::makeChildren();
   QWidget* client = clientArea();
   client->setFont(ArialPixelFont(16, true));
 

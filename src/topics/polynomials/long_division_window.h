@@ -38,6 +38,9 @@ class TfrmBruchU3 : public KalkoraWindow {
   const long_division_exercise::DivisionProgress& progress() const { return progress_; }
   const long_division_drawing::DivisionLayout& divisionLayout() const { return layout_; }
 
+ protected:
+  void makeChildren() override;
+
  private:
   static int Level();
   void showNewDivision();

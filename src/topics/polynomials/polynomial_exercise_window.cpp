@@ -28,7 +28,10 @@ TfrmPolynomeU::TfrmPolynomeU()
             Layout layout;  // the answer fields are designed at x 500
             layout.fieldLeft = 500;
             return layout;
-          }()) {
+          }()) {}
+
+void TfrmPolynomeU::makeChildren() {
+  ExerciseWindow::makeChildren();
   lblZusatz_ = new QLabel(clientArea());
   lblZusatz_->setObjectName("lblZusatz");
   lblZusatz_->setGeometry(10, 586, 1000, 65);

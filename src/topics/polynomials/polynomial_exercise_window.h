@@ -35,6 +35,7 @@ class TfrmPolynomeU : public ExerciseWindow {
   int fieldWidth(int item, int field) const override;
   void itemsPrepared() override;
   void pntUebPaint(QPainter& painter) override;
+  void makeChildren() override;
 
  private:
   void showHint();
