@@ -9,6 +9,7 @@
 #include <QRegularExpressionValidator>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/random.h"
 #include "frame/information_box.h"
@@ -22,11 +23,25 @@ namespace {
 using worksheet::WorksheetKind;
 
 constexpr int kStartingTasks = 20;
+// Room a line edit keeps around its text: frame, inner margins, cursor.
+constexpr int kFieldMargins = 16;
 
 QString NewSeed() { return QString::number(ClockSeed() % 1'000'000); }
 
 QString KindId(const WorksheetKind& kind) {
   return QString::fromLatin1(kind.id.data(), static_cast<qsizetype>(kind.id.size()));
+}
+
+// The widest title the dialog proposes, so that every one is seen whole.
+int WidestCaptionWidth(const QWidget& field) {
+  int widest = 0;
+  for (const WorksheetKind& kind : worksheet::WorksheetKinds()) {
+    for (int level = 1; level <= kind.levels; ++level) {
+      widest = std::max(widest, field.fontMetrics().horizontalAdvance(
+                                    ToQString(worksheet::WorksheetCaption(kind, level))));
+    }
+  }
+  return widest;
 }
 
 }  // namespace
@@ -51,7 +66,7 @@ TfrmArbeitsblatt::TfrmArbeitsblatt(QWidget* parent) : QDialog(parent) {
   spnAnzahl->setValue(kStartingTasks);
   edtTitel = new QLineEdit(this);
   edtTitel->setObjectName("edtTitel");
-  edtTitel->setMinimumWidth(360);
+  edtTitel->setMinimumWidth(WidestCaptionWidth(*edtTitel) + kFieldMargins);
   chkLoesung = new QCheckBox(QStringLiteral("mit &Lösungsblatt"), this);
   chkLoesung->setObjectName("chkLoesung");
   chkLoesung->setChecked(true);

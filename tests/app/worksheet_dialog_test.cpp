@@ -109,7 +109,7 @@ TEST_F(WorksheetDialogTest, OpensOverTheMainWindowWithItsChoices) {
   EXPECT_TRUE(mainWindow().isVisible());
 }
 
-// The kinds of each topic are the exercise menu's commands, with their levels.
+// The kinds of each topic are the exercise menu's commands, with their levels and titles.
 TEST_F(WorksheetDialogTest, OffersTheKindsAndLevelsOfTheExerciseMenus) {
   TfrmArbeitsblatt& dialog = open();
   const std::vector<std::pair<QString, QString>> menus{
@@ -127,6 +127,14 @@ TEST_F(WorksheetDialogTest, OffersTheKindsAndLevelsOfTheExerciseMenus) {
       const int levels = command->menu() != nullptr ? command->menu()->actions().size() : 1;
       EXPECT_EQ(dialog.cmbStufe->count(), levels) << command->text().toStdString();
       EXPECT_EQ(dialog.cmbStufe->isEnabled(), levels > 1);
+      // Every proposed title is seen whole, the longest too.
+      for (int level = 1; level <= levels; ++level) {
+        dialog.cmbStufe->setCurrentIndex(level - 1);
+        const QLineEdit& title = *dialog.edtTitel;
+        EXPECT_LE(title.fontMetrics().horizontalAdvance(title.text()),
+                  title.contentsRect().width() - 8)
+            << title.text().toStdString();
+      }
     }
   }
 }
