@@ -51,6 +51,10 @@ double ColumnWidth(const SheetLayout& layout, int columns) {
   return (layout.printable.width() - (columns - 1) * Mm(layout, kColumnGapMm)) / columns;
 }
 
+double FirstLineAbove(const FormulaBlock& block) {
+  return block.lines.empty() ? 0 : block.lines.front().above;
+}
+
 Showing ShowingOf(Section section) {
   return section == Section::Tasks ? Showing::Task : Showing::Key;
 }
@@ -110,10 +114,14 @@ void PlaceSection(const Worksheet& sheet, SheetLayout& layout, Section section, 
   for (std::size_t first = 0; first < count; first += static_cast<std::size_t>(columns)) {
     const std::size_t end = std::min(count, first + static_cast<std::size_t>(columns));
     std::vector<FormulaBlock> blocks;
-    double height = 0;
+    double axis = 0;  // the tasks of a row share the axis of their first lines
     for (std::size_t i = first; i < end; ++i) {
       blocks.push_back(LayOutFormula(sheet.tasks[i], showing, columnWidth - NumberWidth()));
-      height = std::max(height, blocks.back().height + working);
+      axis = std::max(axis, FirstLineAbove(blocks.back()));
+    }
+    double height = 0;
+    for (const FormulaBlock& block : blocks) {
+      height = std::max(height, axis - FirstLineAbove(block) + block.height + working);
     }
     if (y + height > area.bottom() && !pages.back().tasks.empty()) {
       pages.push_back(SheetPage{section, static_cast<int>(pages.size()) + 1, 1, false, {}});
@@ -125,7 +133,8 @@ void PlaceSection(const Worksheet& sheet, SheetLayout& layout, Section section, 
       PlacedTask placed;
       placed.number = static_cast<int>(i) + 1;
       placed.box = QRectF(left, y, columnWidth, height);
-      placed.formulaAt = QPointF(left + NumberWidth(), y);
+      placed.formulaAt =
+          QPointF(left + NumberWidth(), y + axis - FirstLineAbove(blocks[i - first]));
       placed.formulaRight = left + columnWidth;
       placed.block = blocks[i - first];
       pages.back().tasks.push_back(placed);

@@ -53,11 +53,17 @@ void ExpectSoundLayout(const Worksheet& sheet, const SheetLayout& layout) {
       EXPECT_TRUE(task.block.fits);
       EXPECT_GE(task.box.top(), top - 0.01);
       EXPECT_TRUE(area.contains(task.box)) << task.box.bottom() << " " << area.bottom();
-      EXPECT_TRUE(task.box.contains(FormulaBox(task)));
+      EXPECT_TRUE(task.box.adjusted(-0.01, -0.01, 0.01, 0.01).contains(FormulaBox(task)));
       EXPECT_LE(task.formulaRight, task.box.right() + 0.01);
       for (std::size_t k = i + 1; k < page.tasks.size(); ++k) {
-        EXPECT_FALSE(task.box.intersects(page.tasks[k].box))
-            << "überdeckt " << Where(page, page.tasks[k]);
+        const PlacedTask& other = page.tasks[k];
+        EXPECT_FALSE(task.box.intersects(other.box)) << "überdeckt " << Where(page, other);
+        // The numbers of a row stand on one line, whatever the heights of their formulas.
+        if (other.box.top() == task.box.top()) {
+          EXPECT_DOUBLE_EQ(FirstLineTextTop(other.block, other.formulaAt.y()),
+                           FirstLineTextTop(task.block, task.formulaAt.y()))
+              << Where(page, other);
+        }
       }
     }
   }
