@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "app/version.h"
@@ -21,7 +22,7 @@ using worksheet::WorksheetKind;
 
 const QString kProgram = QStringLiteral("kalkora");
 
-// The program's options; help and version come from the parser itself.
+// The program's own options.
 struct Options {
   QCommandLineOption kinds{QStringLiteral("worksheet-kinds"),
                            QStringLiteral("Listet die Arten von Arbeitsblättern, eine je Zeile: "
@@ -55,13 +56,19 @@ struct Options {
   std::vector<const QCommandLineOption*> sheetOptions() const {
     return {&level, &count, &seed, &noKey, &title, &output};
   }
+  std::vector<const QCommandLineOption*> all() const {
+    return {&kinds, &worksheet, &level, &count, &seed, &noKey, &title, &output};
+  }
 };
 
 struct Parser {
   QCommandLineParser parser;
   Options options;
-  QCommandLineOption help{QStringLiteral("h")};
-  QCommandLineOption version{QStringLiteral("v")};
+  // The parser's own help and version options, with German descriptions.
+  QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                          QStringLiteral("Zeigt diese Hilfe.")};
+  QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                             QStringLiteral("Zeigt die Version.")};
 
   Parser() {
     parser.setApplicationDescription(
@@ -71,10 +78,8 @@ struct Parser {
                        "  kalkora --worksheet ART --level N --count N [--seed S] [--no-key] "
                        "-o DATEI.pdf"));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    help = parser.addHelpOption();
-    version = parser.addVersionOption();
-    parser.addOptions({options.kinds, options.worksheet, options.level, options.count, options.seed,
-                       options.noKey, options.title, options.output});
+    parser.addOptions({help, version, options.kinds, options.worksheet, options.level,
+                       options.count, options.seed, options.noKey, options.title, options.output});
   }
 };
 
@@ -108,19 +113,67 @@ std::optional<int> WholeNumber(const QString& text) {
   return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-// The options QGuiApplication and QApplication take from the command line themselves.
-bool IsToolkitOption(const QString& name) {
-  static const QStringList kToolkit{
-      QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
-      QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
-      QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-      QStringLiteral("qwindowtitle"),    QStringLiteral("reverse"),
-      QStringLiteral("session"),         QStringLiteral("display"),
-      QStringLiteral("geometry"),        QStringLiteral("style"),
-      QStringLiteral("stylesheet"),      QStringLiteral("widgetcount"),
-      QStringLiteral("qmljsdebugger"),   QStringLiteral("nograb"),
-      QStringLiteral("dograb"),          QStringLiteral("sync")};
-  return kToolkit.contains(name.section(u'=', 0, 0));
+// The options QGuiApplication and QApplication take from the command line themselves
+// ("-platform xcb", also "--platform=xcb"), and whether each takes a value.
+struct ToolkitOption {
+  QLatin1StringView name;
+  bool takesValue;
+};
+constexpr std::array kToolkitOptions{
+    ToolkitOption{QLatin1StringView("platform"), true},
+    ToolkitOption{QLatin1StringView("platformpluginpath"), true},
+    ToolkitOption{QLatin1StringView("platformtheme"), true},
+    ToolkitOption{QLatin1StringView("plugin"), true},
+    ToolkitOption{QLatin1StringView("qwindowgeometry"), true},
+    ToolkitOption{QLatin1StringView("qwindowicon"), true},
+    ToolkitOption{QLatin1StringView("qwindowtitle"), true},
+    ToolkitOption{QLatin1StringView("session"), true},
+    ToolkitOption{QLatin1StringView("display"), true},
+    ToolkitOption{QLatin1StringView("geometry"), true},
+    ToolkitOption{QLatin1StringView("style"), true},
+    ToolkitOption{QLatin1StringView("stylesheet"), true},
+    ToolkitOption{QLatin1StringView("qmljsdebugger"), false},
+    ToolkitOption{QLatin1StringView("reverse"), false},
+    ToolkitOption{QLatin1StringView("widgetcount"), false},
+    ToolkitOption{QLatin1StringView("nograb"), false},
+    ToolkitOption{QLatin1StringView("dograb"), false},
+    ToolkitOption{QLatin1StringView("sync"), false},
+};
+
+// The option an argument names ("--level=2" names "level"), or empty when it is no option.
+QString OptionName(const QString& argument) {
+  if (!argument.startsWith(u'-') || argument.size() < 2) return {};
+  return argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1).section(u'=', 0, 0);
+}
+
+// The arguments without the toolkit's own options and their values, which the toolkit takes
+// and the program leaves alone. The value of one of the program's options is kept whatever
+// it looks like (‹--seed -1›).
+QStringList WithoutToolkitOptions(const QStringList& arguments, const Options& options) {
+  const std::vector<const QCommandLineOption*> own = options.all();
+  const auto takesValue = [&own](const QString& name) {
+    return std::any_of(own.begin(), own.end(), [&name](const QCommandLineOption* option) {
+      return !option->valueName().isEmpty() && option->names().contains(name);
+    });
+  };
+  QStringList kept;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    const QString name = i == 0 ? QString() : OptionName(argument);
+    const bool valueAttached = argument.contains(u'=');
+    const auto toolkit = std::find_if(
+        kToolkitOptions.begin(), kToolkitOptions.end(),
+        [&name](const ToolkitOption& option) { return !name.isEmpty() && option.name == name; });
+    if (toolkit != kToolkitOptions.end()) {
+      if (toolkit->takesValue && !valueAttached) ++i;
+      continue;
+    }
+    kept << argument;
+    if (!name.isEmpty() && !valueAttached && takesValue(name) && i + 1 < arguments.size()) {
+      kept << arguments[++i];
+    }
+  }
+  return kept;
 }
 
 QString KindLine(const WorksheetKind& kind) {
@@ -204,21 +257,22 @@ QStringList ArgumentsOf(int argc, char* argv[]) {
 
 bool WantsCommandLine(const QStringList& arguments) {
   Parser p;
-  p.parser.parse(arguments);
-  // An unknown option with two dashes is a mistyped option of the program. The toolkit's own
-  // options usually have one ("-platform xcb", "-style fusion"); Qt takes them with two as well.
-  const bool mistyped = std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()),
-                                    arguments.end(), [](const QString& argument) {
-                                      return argument.startsWith(QStringLiteral("--")) &&
-                                             argument.size() > 2 &&
-                                             !IsToolkitOption(argument.mid(2));
-                                    });
+  const QStringList own = WithoutToolkitOptions(arguments, p.options);
+  p.parser.parse(own);
+  // An unknown option with two dashes is a mistyped option of the program; other arguments
+  // (one dash, no dash) are left to the toolkit and the window, as they always were.
+  const bool mistyped = std::any_of(
+      own.begin() + std::min<qsizetype>(1, own.size()), own.end(), [](const QString& argument) {
+        return argument.startsWith(QStringLiteral("--")) && argument.size() > 2;
+      });
   return !p.parser.optionNames().isEmpty() || mistyped;
 }
 
 int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   Parser p;
-  if (!p.parser.parse(arguments)) return Bad(err, ParseError(p.parser));
+  if (!p.parser.parse(WithoutToolkitOptions(arguments, p.options))) {
+    return Bad(err, ParseError(p.parser));
+  }
   const QCommandLineParser& parser = p.parser;
   if (parser.isSet(p.help)) {
     out << parser.helpText();

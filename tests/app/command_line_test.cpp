@@ -43,6 +43,8 @@ TEST(CommandLine, OnlyTheProgramsOwnOptionsAreAnsweredWithoutAWindow) {
   EXPECT_FALSE(wants({"-style", "fusion"}));
   EXPECT_FALSE(wants({"--platform", "xcb"}));
   EXPECT_FALSE(wants({"--style=fusion"}));
+  EXPECT_FALSE(wants({"-platform", "--version"}));  // "--version" is the platform's name here
+  EXPECT_TRUE(wants({"-platform", "xcb", "--version"}));
   EXPECT_TRUE(wants({"--version"}));
   EXPECT_TRUE(wants({"-v"}));
   EXPECT_TRUE(wants({"-h"}));
@@ -69,6 +71,12 @@ TEST(CommandLine, VersionAndHelpInTheUsualForm) {
     EXPECT_TRUE(help.out.contains(QString::fromUtf8(shown))) << shown;
   }
   EXPECT_EQ(Answered({"-h"}).out, help.out);
+  EXPECT_TRUE(help.out.contains(QStringLiteral("Zeigt diese Hilfe.")));
+  EXPECT_FALSE(help.out.contains(QStringLiteral("--help-all")));
+
+  // The toolkit's own options, which it has taken already, change nothing.
+  EXPECT_EQ(Answered({"-platform", "offscreen", "--version"}).out, version.out);
+  EXPECT_EQ(Answered({"--version", "--style=fusion", "-reverse"}).out, version.out);
 }
 
 TEST(CommandLine, ListsTheWorksheetKindsOneALine) {
@@ -102,6 +110,10 @@ TEST(CommandLine, WritesTheWorksheetAsked) {
                      "--no-key"},
                     1,
                     QStringLiteral("Potenzen – Multiplizieren (Stufe 2)")},
+           GoodCase{{"-style", "fusion", "--worksheet", "terme-binome", "--level=3", "--count=5",
+                     "--title", "-style"},
+                    2,
+                    QStringLiteral("-style")},
            GoodCase{{"--count", " 40", "--level", "1", "--worksheet", "bruchterme-kgv", "--seed",
                      "4294967295", "--title", "Hausübung 3b"},
                     4,
