@@ -242,6 +242,13 @@ TEST(CommandLine, TheProgramAnswersWithoutADisplay) {
   ASSERT_TRUE(info.has_value());
   EXPECT_GT(info->pages, 2);
   EXPECT_EQ(Entries(folder.path()), QStringList{QStringLiteral("blatt.pdf")});
+
+  std::unique_ptr<QProcess> help(Started({QStringLiteral("--help")}));
+  ASSERT_TRUE(help->waitForFinished(60000));
+  EXPECT_EQ(help->exitCode(), 0);
+  const QString out = QString::fromUtf8(help->readAllStandardOutput());
+  EXPECT_TRUE(out.startsWith(QStringLiteral("Usage: "))) << out.toStdString();
+  EXPECT_TRUE(out.contains(QStringLiteral("--worksheet <ART>"))) << out.toStdString();
 }
 
 }  // namespace
