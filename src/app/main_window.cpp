@@ -6,6 +6,7 @@
 
 #include "app/title_page.h"
 #include "app/window_set.h"
+#include "app/worksheet_dialog.h"
 #include "base/selection.h"
 #include "frame/palette.h"
 #include "frame/screen.h"
@@ -195,6 +196,11 @@ void TfrmKalkora::buildMenu() {
                    menStufe23DivTBClick(l);
                  }
                });
+
+  // Arbeitsblatt: printable worksheets from the exercise generators.
+  QMenu* arbeitsblatt = addSubmenu(bar, "menArbeitsblatt", QStringLiteral("Arbeitsblatt"));
+  addItem(arbeitsblatt, "menArbeitsblattErstellen", QStringLiteral("Arbeitsblatt erstellen …"),
+          [this] { menArbeitsblattErstellenClick(); });
 }
 
 void TfrmKalkora::FormActivate() {
@@ -305,6 +311,14 @@ void TfrmKalkora::menStufeDivTBClick() {
 void TfrmKalkora::menAddSubUUClick(int level) {
   selLevel = level;
   openModal(*Windows().frmBruchU2);
+}
+
+void TfrmKalkora::menArbeitsblattErstellenClick() {
+  // Over the main window, which stays visible, as the formula sheet does.
+  if (frmArbeitsblatt_ == nullptr) frmArbeitsblatt_ = new TfrmArbeitsblatt(this);
+  frmArbeitsblatt_->show();
+  frmArbeitsblatt_->raise();
+  frmArbeitsblatt_->activateWindow();
 }
 
 void TfrmKalkora::menStufe23DivTBClick(int level) {

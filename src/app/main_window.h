@@ -11,6 +11,8 @@ class QPainter;
 
 namespace kalkora {
 
+class TfrmArbeitsblatt;
+
 class TfrmKalkora : public KalkoraWindow {
   Q_OBJECT
 
@@ -20,6 +22,9 @@ class TfrmKalkora : public KalkoraWindow {
   // Recomputes FullScreen from the screen size (maximising on a 1024 × 768 screen), sets the
   // palette and clears the selection values that tell two-mode windows apart.
   void FormActivate() override;
+
+  // The dialog "Arbeitsblatt erstellen", made when it is first opened; null before.
+  TfrmArbeitsblatt* frmArbeitsblatt() const { return frmArbeitsblatt_; }
 
   // The title page (title_page.h): the paint box of the title texts, the sample-terms picture
   // and the version line.
@@ -67,6 +72,9 @@ class TfrmKalkora : public KalkoraWindow {
   void menStufeDivTBClick();
   void menAddSubUUClick(int level);
   void menStufe23DivTBClick(int level);
+  void menArbeitsblattErstellenClick();
+
+  TfrmArbeitsblatt* frmArbeitsblatt_ = nullptr;
 };
 
 }  // namespace kalkora

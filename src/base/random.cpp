@@ -29,13 +29,17 @@ int Random(int n) {
   return static_cast<int>(value % range);
 }
 
+std::uint32_t ClockSeed() {
+  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+  return static_cast<std::uint32_t>(ticks ^ (ticks >> 32));
+}
+
 void Randomize() {
   if (fixedSeed()) {
     engine().seed(*fixedSeed());
     return;
   }
-  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-  engine().seed(static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
+  engine().seed(ClockSeed());
 }
 
 void SetRandomSeed(std::uint32_t seed) {
@@ -44,5 +48,20 @@ void SetRandomSeed(std::uint32_t seed) {
 }
 
 void ClearFixedRandomSeed() { fixedSeed().reset(); }
+
+struct ScopedRandomSeed::Saved {
+  std::mt19937 engine;
+  std::optional<std::uint32_t> fixedSeed;
+};
+
+ScopedRandomSeed::ScopedRandomSeed(std::uint32_t seed)
+    : saved_(std::make_unique<Saved>(Saved{engine(), fixedSeed()})) {
+  SetRandomSeed(seed);
+}
+
+ScopedRandomSeed::~ScopedRandomSeed() {
+  engine() = saved_->engine;
+  fixedSeed() = saved_->fixedSeed;
+}
 
 }  // namespace kalkora

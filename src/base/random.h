@@ -2,6 +2,7 @@
 // The one random source of the process. Nothing else draws random numbers.
 
 #include <cstdint>
+#include <memory>
 
 namespace kalkora {
 
@@ -18,5 +19,23 @@ void SetRandomSeed(std::uint32_t seed);
 
 // Back to clock seeding for Randomize().
 void ClearFixedRandomSeed();
+
+// The value Randomize() would seed the source with from the clock now; draws nothing.
+std::uint32_t ClockSeed();
+
+// Draws from a fixed seed for as long as it lives, and then puts the source back as it was:
+// the position in its sequence and whether a fixed seed or the clock was in force. Work that
+// must be repeatable (a worksheet) runs in one without changing what the windows draw next.
+class ScopedRandomSeed {
+ public:
+  explicit ScopedRandomSeed(std::uint32_t seed);
+  ~ScopedRandomSeed();
+  ScopedRandomSeed(const ScopedRandomSeed&) = delete;
+  ScopedRandomSeed& operator=(const ScopedRandomSeed&) = delete;
+
+ private:
+  struct Saved;
+  std::unique_ptr<Saved> saved_;
+};
 
 }  // namespace kalkora

@@ -1,23 +1,32 @@
 // A learner without a mouse: the menu opened with Alt and the arrow keys, every answer typed
 // and judged with Enter, "Weiter" and "Auswertung" pressed with Enter or Space, the windows
-// closed with Escape. Every key goes where the keyboard sends it: to the open menu, or else to
-// the widget that has the focus.
+// closed with Escape. A teacher without a mouse makes a worksheet: Tab through the dialog,
+// Enter saves, Escape closes. Every key goes where the keyboard sends it: to the open menu, or
+// else to the widget that has the focus.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/window_set.h"
+#include "app/worksheet_dialog.h"
 #include "base/shared_functions.h"
 #include "exercise_test.h"
+#include "frame/information_box.h"
+#include "pdf_reading.h"
 #include "practice/evaluation_window.h"
 #include "practice/practice_run.h"
 #include "topics/terms/substitution_exercise_window.h"
 #include "topics/terms/term_record.h"
+#include "worksheet/sheet_layout.h"
 
 namespace kalkora {
 namespace {
@@ -53,6 +62,32 @@ class KeyboardOnlyTest : public test::ExerciseTest {
     QTest::keyClicks(keyTarget(), text);
     ProcessEvents();
   }
+  // Makes the window the active one, as a click on it or the window manager would.
+  static void activate(QWidget* window) {
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    ProcessEvents();
+  }
+  // The visible dialog of this kind and name, or null.
+  template <typename Dialog>
+  static Dialog* shownDialog(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<Dialog*>(window);
+      if (dialog != nullptr && dialog->isVisible() && dialog->objectName() == name) return dialog;
+    }
+    return nullptr;
+  }
+  // Opens a menu of the menu bar with Alt, the arrow keys and Down.
+  void openMenuBarMenu(const QString& caption) {
+    press(Qt::Key_Alt);
+    QMenuBar* bar = mainWindow().mainMenu();
+    ASSERT_NE(bar->activeAction(), nullptr);
+    for (int step = 0; step < 10 && bar->activeAction()->text() != caption; ++step) {
+      press(Qt::Key_Right);
+    }
+    ASSERT_EQ(bar->activeAction()->text(), caption);
+    press(Qt::Key_Down);
+  }
   // Moves down an open menu to the item with this caption and opens it (Right for a submenu,
   // Enter for a command).
   static void choose(const QString& caption, Qt::Key open) {
@@ -72,11 +107,7 @@ const TTerm& Item(int i) { return terms_topic::EinsetzenTerme[static_cast<std::s
 
 TEST_F(KeyboardOnlyTest, AWholeSubstitutionRunWithoutTheMouse) {
   // Alt opens the menu bar; Right moves to "Terme", Down opens it.
-  press(Qt::Key_Alt);
-  QMenuBar* bar = mainWindow().mainMenu();
-  ASSERT_NE(bar->activeAction(), nullptr);
-  while (bar->activeAction()->text() != QStringLiteral("Terme")) press(Qt::Key_Right);
-  press(Qt::Key_Down);
+  openMenuBarMenu(QStringLiteral("Terme"));
   choose(QString::fromUtf8("Übungsbeispele"), Qt::Key_Right);
   choose(QStringLiteral("Einsetzen"), Qt::Key_Right);
   choose(QStringLiteral("Stufe 2"), Qt::Key_Return);
@@ -160,6 +191,105 @@ TEST_F(KeyboardOnlyTest, EscapeKeepsTheMainWindowAndTheRunningCountUp) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !evaluation.countUpRunning(); }, 5000));
   press(Qt::Key_Escape);
   EXPECT_FALSE(evaluation.isVisible());
+}
+
+TEST_F(KeyboardOnlyTest, AWorksheetMadeAndSavedWithoutTheMouse) {
+  QStringList information;
+  SetInformationBoxForTesting([&information](const QString& text) { information << text; });
+  openMenuBarMenu(QStringLiteral("Arbeitsblatt"));
+  choose(QStringLiteral("Arbeitsblatt erstellen …"), Qt::Key_Return);
+  TfrmArbeitsblatt* dialog = mainWindow().frmArbeitsblatt();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(dialog->isVisible());
+  EXPECT_TRUE(mainWindow().isVisible());
+  activate(dialog);
+
+  // The focus starts on the topic; Tab goes through the controls in the order they stand.
+  ASSERT_EQ(QApplication::focusWidget(), dialog->cmbThema);
+  for (QWidget* next : std::initializer_list<QWidget*>{
+           dialog->cmbArt, dialog->cmbStufe, dialog->spnAnzahl, dialog->edtTitel,
+           dialog->chkLoesung, dialog->edtStartwert, dialog->btnNeu, dialog->btnPdf,
+           dialog->btnDrucken, dialog->btnSchliessen, dialog->cmbThema}) {
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+  }
+
+  // Bruchterme › Multiplizieren, Stufe 2, 12 tasks, without key, seed 4711: the arrow keys
+  // choose, typing replaces the number Tab selected, Space unticks.
+  press(Qt::Key_Down);
+  press(Qt::Key_Down);
+  EXPECT_EQ(dialog->cmbThema->currentText(), QStringLiteral("Bruchterme"));
+  press(Qt::Key_Tab);
+  while (dialog->cmbArt->currentText() != QStringLiteral("Multiplizieren")) {
+    ASSERT_LT(dialog->cmbArt->currentIndex(), dialog->cmbArt->count() - 1);
+    press(Qt::Key_Down);
+  }
+  press(Qt::Key_Tab);
+  press(Qt::Key_Down);
+  press(Qt::Key_Tab);
+  type(QStringLiteral("12"));
+  press(Qt::Key_Tab);
+  EXPECT_EQ(dialog->edtTitel->text(), QStringLiteral("Bruchterme – Multiplizieren (Stufe 2)"));
+  press(Qt::Key_Tab);
+  press(Qt::Key_Space);
+  EXPECT_FALSE(dialog->chkLoesung->isChecked());
+  press(Qt::Key_Tab);
+  press(Qt::Key_A, Qt::ControlModifier);
+  type(QStringLiteral("47x11"));  // the seed takes digits only
+  EXPECT_EQ(dialog->edtStartwert->text(), QStringLiteral("4711"));
+
+  // Enter on a focused button presses that button: "Drucken …" opens the print dialog, and
+  // Escape there prints nothing.
+  press(Qt::Key_Tab);
+  press(Qt::Key_Tab);
+  press(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), dialog->btnDrucken);
+  press(Qt::Key_Return);
+  const QPointer<QPrintDialog> print = shownDialog<QPrintDialog>("dlgDrucken");
+  ASSERT_NE(print, nullptr);
+  EXPECT_EQ(shownDialog<QFileDialog>("dlgSpeichern"), nullptr);
+  activate(print);
+  press(Qt::Key_Escape);
+  EXPECT_TRUE(print.isNull() || !print->isVisible());
+  EXPECT_EQ(dialog->lblMeldung->text(), QString());
+
+  // Enter in a field saves: the file dialog opens with a name for the sheet, Enter there
+  // writes the file.
+  activate(dialog);
+  dialog->spnAnzahl->setFocus();  // where the teacher left it before looking at the printer
+  press(Qt::Key_Return);
+  const QPointer<QFileDialog> files = shownDialog<QFileDialog>("dlgSpeichern");
+  ASSERT_NE(files, nullptr);
+  activate(files);
+  auto* name = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->text(), QStringLiteral("bruchterme-multiplizieren-stufe-2.pdf"));
+  const QTemporaryDir folder;
+  const QString path = folder.filePath(name->text());
+  press(Qt::Key_A, Qt::ControlModifier);
+  type(path);
+  press(Qt::Key_Return);
+  EXPECT_TRUE(files.isNull() || !files->isVisible());
+  EXPECT_TRUE(information.isEmpty()) << information.join(u'\n').toStdString();
+  const std::optional<test::PdfInfo> info = test::ReadPdfInfo(path);
+  ASSERT_TRUE(info.has_value());
+  worksheet::WorksheetRequest request;
+  request.kind = worksheet::FindWorksheetKind("bruchterme-multiplizieren");
+  request.level = 2;
+  request.count = 12;
+  request.seed = 4711;
+  request.withKey = false;
+  EXPECT_EQ(
+      info->pages,
+      static_cast<int>(worksheet::LayOutWorksheet(worksheet::MakeWorksheet(request)).pages.size()));
+  EXPECT_EQ(dialog->lblMeldung->text(), QStringLiteral("Gespeichert: %1").arg(path));
+
+  // Escape closes the dialog; the main window was there all along.
+  activate(dialog);
+  press(Qt::Key_Escape);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_TRUE(mainWindow().isVisible());
+  SetInformationBoxForTesting({});
 }
 
 }  // namespace

@@ -152,6 +152,8 @@ TEST_F(ProgramTest, MainWindowHasItsCaptionSizeAndMenuTree) {
       "      Stufe 1",
       "      Stufe 2",
       "      Stufe 3",
+      "Arbeitsblatt",
+      "  Arbeitsblatt erstellen …",
   };
   EXPECT_EQ(lines, expected);
 }

@@ -32,6 +32,41 @@ TEST(Random, AFixedSeedRepeatsTheSequenceAcrossRandomize) {
   ClearFixedRandomSeed();
 }
 
+TEST(ScopedRandomSeed, DrawsItsOwnSequenceAndLeavesTheSourceAsItWas) {
+  SetRandomSeed(5);
+  const std::array<int, 3> sequence{Random(1000000), Random(1000000), Random(1000000)};
+  SetRandomSeed(42);
+  const int firstOf42 = Random(1000000);
+
+  // A fixed seed in force: afterwards the source goes on where it stood, and Randomize()
+  // still restarts from that seed.
+  SetRandomSeed(5);
+  EXPECT_EQ(Random(1000000), sequence[0]);
+  {
+    const ScopedRandomSeed scope(42);
+    EXPECT_EQ(Random(1000000), firstOf42);
+    Randomize();  // restarts from the scope's seed while it lives
+    EXPECT_EQ(Random(1000000), firstOf42);
+  }
+  EXPECT_EQ(Random(1000000), sequence[1]);
+  EXPECT_EQ(Random(1000000), sequence[2]);
+  Randomize();
+  EXPECT_EQ(Random(1000000), sequence[0]);
+
+  // Clock seeding in force: it stays in force after the scope.
+  ClearFixedRandomSeed();
+  {
+    const ScopedRandomSeed scope(42);
+    EXPECT_EQ(Random(1000000), firstOf42);
+  }
+  int differing = 0;
+  for (int round = 0; round < 5; ++round) {
+    Randomize();
+    differing += Random(1000000) != firstOf42 ? 1 : 0;
+  }
+  EXPECT_GT(differing, 0);
+}
+
 TEST(RandomSigns, DrawsOnlyTheRequestedSignsAndBoth) {
   SetRandomSeed(3);
   Vz.fill(u'?');

@@ -3,6 +3,7 @@
 // with a fixed random seed so that the pictures can be compared from run to run.
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QMenuBar>
 #include <cstdio>
@@ -17,9 +18,11 @@
 
 namespace {
 
+// The window a menu command opened: one of the program's windows or a dialog.
 QWidget* visibleChildWindow(const QWidget& main) {
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window != &main && window->isVisible() && qobject_cast<kalkora::KalkoraWindow*>(window)) {
+    if (window != &main && window->isVisible() &&
+        (qobject_cast<kalkora::KalkoraWindow*>(window) || qobject_cast<QDialog*>(window))) {
       return window;
     }
   }
@@ -72,7 +75,10 @@ int main(int argc, char* argv[]) {
     QWidget* pictured = shot.picture ? shot.picture(*window) : window;
     kalkora::screenshot::Settle();
     const QString path = folder.filePath(shot.file + ".png");
-    if (!pictured || !pictured->grab().save(path)) {
+    const QImage picture = shot.render ? shot.render(*window)
+                           : pictured  ? pictured->grab().toImage()
+                                       : QImage();
+    if (picture.isNull() || !picture.save(path)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       ++failures;
     } else {

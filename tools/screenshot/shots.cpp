@@ -8,6 +8,7 @@
 #include "power_example_shots.h"
 #include "substitution_shots.h"
 #include "unlike_shots.h"
+#include "worksheet_shots.h"
 
 namespace kalkora::screenshot {
 
@@ -91,6 +92,7 @@ std::vector<Shot> AllShots() {
   for (Shot& shot : DivisionShots()) shots.push_back(std::move(shot));
   for (Shot& shot : UnlikeShots()) shots.push_back(std::move(shot));
   for (Shot& shot : PolynomialExampleShots()) shots.push_back(std::move(shot));
+  for (Shot& shot : WorksheetShots()) shots.push_back(std::move(shot));
   return shots;
 }
 

@@ -2,6 +2,7 @@
 // The pictures the screenshot tool takes: each opens a window from the main window's menu as a
 // learner would, optionally brings it into a state worth looking at, and saves it.
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -21,6 +22,8 @@ struct Shot {
   // The widget to save when it is not the window itself (a window the moves opened, which is
   // closed after the picture); may be empty.
   std::function<QWidget*(QWidget& window)> picture = {};
+  // A picture that is no widget (a printed page), drawn from the window's state; may be empty.
+  std::function<QImage(QWidget& window)> render = {};
 };
 
 std::vector<Shot> AllShots();
