@@ -6,7 +6,7 @@
 // A chain row places its pieces left to right, each `gap` page units after the previous one
 // ends (a piece with an `advance` ends that far after its own left edge, whatever it draws),
 // and centres the whole line on x = 0. A placed row draws each piece at its page x (its left
-// edge, or its middle when `centred`), but never closer than one unit to the end of the piece
+// edge, or its middle when `centred`), but never closer than two units to the end of the piece
 // before it, so a long condition pushes what follows it to the right.
 
 #include <optional>
