@@ -6,6 +6,7 @@
 #include "samplers.h"
 #include "topics/fractions/cancelling_generator.h"
 #include "topics/fractions/domain_generator.h"
+#include "topics/fractions/fraction_examples.h"
 #include "topics/fractions/fraction_record.h"
 #include "topics/fractions/lcm_generator.h"
 #include "topics/fractions/like_denominators_generator.h"
@@ -116,6 +117,23 @@ void AddFractionsSamplers(SamplerList& samplers) {
   Add(samplers, "AddSubUngleichU1", AddSubUngleichU1);
   Add(samplers, "AddSubUngleichU2", AddSubUngleichU2);
   Add(samplers, "AddSubUngleichU3", AddSubUngleichU3);
+  // The worked examples (items 1 … 3 of frmBruchM).
+  Add(samplers, "DefmengeM1", DefmengeM1);
+  Add(samplers, "DefmengeM2", DefmengeM2);
+  Add(samplers, "DefmengeM3", DefmengeM3);
+  Add(samplers, "KuerzenM1", KuerzenM1);
+  Add(samplers, "KuerzenM2", KuerzenM2);
+  Add(samplers, "KuerzenM3", KuerzenM3);
+  Add(samplers, "KgvM1", KgvM1);
+  Add(samplers, "KgvM2", KgvM2);
+  Add(samplers, "KgvM3", KgvM3);
+  Add(samplers, "AddSubGleichM1", AddSubGleichM1);
+  Add(samplers, "AddSubGleichM2", AddSubGleichM2);
+  Add(samplers, "AddSubGleichM3", AddSubGleichM3);
+  Add(samplers, "MultDivM1", MultDivM1);
+  Add(samplers, "MultDivM2", MultDivM2);
+  Add(samplers, "MultDivM3", MultDivM3);
+  Add(samplers, "TermDivM1", TermDivM1);
 }
 
 }  // namespace kalkora::sampler
