@@ -11,42 +11,47 @@ constexpr int kSize = 18;
 // The base line of example i of three: y = 45 − 20·i.
 double ExampleY(int example) { return 45 - 20.0 * example; }
 
+// A piece of the form with its texts and size, placed `gap` after the previous one.
+RowPiece Piece(PieceForm form, std::vector<Text> texts, double gap = 0, int size = kSize) {
+  RowPiece piece;
+  piece.form = form;
+  piece.texts = std::move(texts);
+  piece.gap = gap;
+  piece.size = size;
+  return piece;
+}
+
 RowPiece Fraction(PieceForm form, TextView numerator, TextView denominator, double gap = 0,
                   int size = kSize) {
-  return RowPiece{
-      .form = form, .texts = {Text(numerator), Text(denominator)}, .size = size, .gap = gap};
+  return Piece(form, {Text(numerator), Text(denominator)}, gap, size);
+}
+
+// "=" or a sign, drawn `raise` above the line; `advance` is the room it takes in the chain.
+RowPiece Sign(TextView sign, double gap, std::optional<double> advance, double raise,
+              int size = kSize) {
+  RowPiece piece =
+      Piece(sign == u"=" ? PieceForm::Equals : PieceForm::Sign, {Text(sign)}, gap, size);
+  piece.advance = advance;
+  piece.raise = raise;
+  return piece;
 }
 
 RowPiece Equals(double gap, std::optional<double> advance, double raise, int size = kSize) {
-  return RowPiece{.form = PieceForm::Equals,
-                  .texts = {u"="},
-                  .size = size,
-                  .gap = gap,
-                  .advance = advance,
-                  .raise = raise};
-}
-
-RowPiece Sign(TextView sign, double gap, std::optional<double> advance, double raise,
-              int size = kSize) {
-  return RowPiece{.form = PieceForm::Sign,
-                  .texts = {Text(sign)},
-                  .size = size,
-                  .gap = gap,
-                  .advance = advance,
-                  .raise = raise};
+  return Sign(u"=", gap, advance, raise, size);
 }
 
 RowPiece Words(PieceForm form, TextView text, double gap, double raise, int size = kSize) {
-  return RowPiece{.form = form, .texts = {Text(text)}, .size = size, .gap = gap, .raise = raise};
+  RowPiece piece = Piece(form, {Text(text)}, gap, size);
+  piece.raise = raise;
+  return piece;
 }
 
 RowPiece Pair6(TextView n1, TextView d1, TextView op, TextView n2, TextView d2, double gap,
                int size = kSize, Ink ink = Ink::Markup) {
-  return RowPiece{.form = PieceForm::FractionPair6,
-                  .texts = {Text(n1), Text(d1), Text(op), Text(n2), Text(d2)},
-                  .size = size,
-                  .ink = ink,
-                  .gap = gap};
+  RowPiece piece = Piece(PieceForm::FractionPair6,
+                         {Text(n1), Text(d1), Text(op), Text(n2), Text(d2)}, gap, size);
+  piece.ink = ink;
+  return piece;
 }
 
 // A piece of a placed row.
@@ -75,8 +80,7 @@ RowPiece Condition(char16_t letter, TextView value, TextView quotientDenominator
   const bool negative = !value.empty() && value.front() == kDisplayMinus;
   const Text text = negative ? Write(unequal, kDisplayMinus, u' ') : unequal;
   const Text fraction = Write(negative ? value.substr(1) : value, u'/', quotientDenominator);
-  RowPiece piece{.form = PieceForm::TextWithFraction, .texts = {text, fraction}};
-  return At(piece, x, Ink::Rose);
+  return At(Piece(PieceForm::TextWithFraction, {text, fraction}), x, Ink::Rose);
 }
 
 RowPiece DenominatorNotZero(TextView denominator, double x, Ink ink) {
@@ -96,7 +100,7 @@ std::vector<ExampleRow> DomainRows(const TBruchM& item, int level, int example) 
       return {row};
     }
     row.pieces.push_back(DenominatorNotZero(denominator, 0, Ink::Rose));
-    row.pieces.push_back(At(RowPiece{.form = PieceForm::Arrow, .texts = {u"Þ"}}, 15, Ink::Black));
+    row.pieces.push_back(At(Piece(PieceForm::Arrow, {u"Þ"}), 15, Ink::Black));
     row.pieces.push_back(
         Condition(item.Var1, item.Text[9], item.Schalter ? item.Text[10] : Text{}, 23));
     return {row};
@@ -108,7 +112,7 @@ std::vector<ExampleRow> DomainRows(const TBruchM& item, int level, int example) 
   if (!item.Text[11].empty()) {
     factored.pieces.push_back(DenominatorNotZero(item.Text[11], 0, Ink::Black));
   }
-  values.pieces.push_back(At(RowPiece{.form = PieceForm::Arrow, .texts = {u"Þ"}}, 18, Ink::Black));
+  values.pieces.push_back(At(Piece(PieceForm::Arrow, {u"Þ"}), 18, Ink::Black));
   const char16_t second = item.Anzahl == 2 ? item.Var2 : item.Var1;
   values.pieces.push_back(Condition(item.Var1, item.Text[9], Text{}, 23));
   values.pieces.push_back(
@@ -252,11 +256,10 @@ std::vector<ExampleRow> TermDivisionRows(const TBruchM& item, int example) {
                            item.Daten[12], 0, splitSize));
     pieces.push_back(Words(PieceForm::Markup6, item.Text[9], 0, resultRaise, splitSize));
   } else {
-    pieces.push_back(
-        RowPiece{.form = PieceForm::FractionTriple6,
-                 .texts = {item.Daten[1], item.Daten[11], item.Daten[7], item.Daten[2],
-                           item.Daten[12], item.Daten[8], item.Daten[3], item.Daten[13]},
-                 .size = splitSize});
+    pieces.push_back(Piece(PieceForm::FractionTriple6,
+                           {item.Daten[1], item.Daten[11], item.Daten[7], item.Daten[2],
+                            item.Daten[12], item.Daten[8], item.Daten[3], item.Daten[13]},
+                           0, splitSize));
     pieces.push_back(Words(PieceForm::Markup6, item.Text[9], 0, resultRaise, splitSize));
   }
   return {Chain(42 - 20.0 * example, std::move(pieces))};
