@@ -1,4 +1,5 @@
-// One fraction item per iteration, for each generator (items 1 … 5 in turn). For the
+// One fraction item per iteration, for each generator and worked-example builder (items 1 … 5
+// in turn). For the
 // unlike-denominator generators the counter "longest_draws" is the most passes through redraw
 // loops one item needed during the run.
 
@@ -8,6 +9,7 @@
 #include "generate_items.h"
 #include "topics/fractions/cancelling_generator.h"
 #include "topics/fractions/domain_generator.h"
+#include "topics/fractions/fraction_examples.h"
 #include "topics/fractions/fraction_record.h"
 #include "topics/fractions/lcm_generator.h"
 #include "topics/fractions/like_denominators_generator.h"
@@ -34,6 +36,24 @@ KALKORA_GENERATOR_BENCHMARK(MultDivU1);
 KALKORA_GENERATOR_BENCHMARK(MultDivU2);
 KALKORA_GENERATOR_BENCHMARK(MultDivU3);
 KALKORA_GENERATOR_BENCHMARK(TermDivU1);
+
+// The builders of the worked examples.
+KALKORA_GENERATOR_BENCHMARK(DefmengeM1);
+KALKORA_GENERATOR_BENCHMARK(DefmengeM2);
+KALKORA_GENERATOR_BENCHMARK(DefmengeM3);
+KALKORA_GENERATOR_BENCHMARK(KuerzenM1);
+KALKORA_GENERATOR_BENCHMARK(KuerzenM2);
+KALKORA_GENERATOR_BENCHMARK(KuerzenM3);
+KALKORA_GENERATOR_BENCHMARK(KgvM1);
+KALKORA_GENERATOR_BENCHMARK(KgvM2);
+KALKORA_GENERATOR_BENCHMARK(KgvM3);
+KALKORA_GENERATOR_BENCHMARK(AddSubGleichM1);
+KALKORA_GENERATOR_BENCHMARK(AddSubGleichM2);
+KALKORA_GENERATOR_BENCHMARK(AddSubGleichM3);
+KALKORA_GENERATOR_BENCHMARK(MultDivM1);
+KALKORA_GENERATOR_BENCHMARK(MultDivM2);
+KALKORA_GENERATOR_BENCHMARK(MultDivM3);
+KALKORA_GENERATOR_BENCHMARK(TermDivM1);
 
 // One written division per iteration, as the long-division exercise makes it.
 void TermDivU2(benchmark::State& state) {
