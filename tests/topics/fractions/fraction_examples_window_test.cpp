@@ -17,6 +17,7 @@
 #include "drawing/markup.h"
 #include "drawing/page.h"
 #include "frame/palette.h"
+#include "page_pixels.h"
 #include "program_test.h"
 #include "topics/fractions/fraction_example_drawing.h"
 #include "topics/fractions/fraction_example_rows.h"
@@ -26,14 +27,13 @@
 namespace kalkora {
 namespace {
 
+using test::CountPixels;
+using test::PixelColumn;
+using test::PixelRow;
 using test::ProcessEvents;
+using test::SameArea;
 
 const TBruchM& Item(int i) { return fractions::Bruch[static_cast<std::size_t>(i)]; }
-
-// The paint-box pixel row of a page y (y 35 at the top, 10 pixels a unit), and the column of
-// a page x.
-int PixelRow(double pageY) { return static_cast<int>((35 - pageY) * 10); }
-int PixelColumn(double pageX) { return static_cast<int>((pageX + 50) * 10); }
 
 struct Topic {
   int number;
@@ -62,34 +62,6 @@ const std::vector<Topic>& TopicsWithExamples() {
        "Definitionsmenge.\nVerwende das Verteilungsgesetz oder hebe heraus!"},
   };
   return topics;
-}
-
-bool IsWhite(QRgb pixel) { return (pixel & 0xFFFFFF) == 0xFFFFFF; }
-
-// Pixels of the colour (or any non-white pixel when the colour is invalid) in the pixel rows
-// [top, bottom) and columns [left, right).
-int CountPixels(const QImage& image, int top, int bottom, int left = 0, int right = 1000,
-                const QColor& colour = QColor()) {
-  int count = 0;
-  for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
-    for (int x = std::max(left, 0); x < std::min(right, image.width()); ++x) {
-      const QRgb pixel = image.pixel(x, y);
-      if (colour.isValid() ? (pixel & 0xFFFFFF) == (colour.rgb() & 0xFFFFFF) : !IsWhite(pixel)) {
-        ++count;
-      }
-    }
-  }
-  return count;
-}
-
-bool SameArea(const QImage& a, const QImage& b, int top, int bottom, int left = 0,
-              int right = 1000) {
-  for (int y = std::max(top, 0); y < std::min(bottom, 700); ++y) {
-    for (int x = std::max(left, 0); x < std::min(right, 1000); ++x) {
-      if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF)) return false;
-    }
-  }
-  return true;
 }
 
 // A white page of the paint box's size with what `draw` paints on the example page.
