@@ -17,9 +17,7 @@ using fractions::RowPiece;
 constexpr bool kBold = true;
 // A placed piece keeps at least this distance to the end of the piece before it.
 constexpr double kPlacedGap = 2;
-// A chain row is at most this wide (the page less half a unit at each side), and its pieces
-// are never drawn smaller than this to fit.
-constexpr double kWidestChain = 98;
+// The pieces of a chain row are never drawn smaller than this to fit its room.
 constexpr int kSmallestSize = 10;
 
 Text Without(TextView text, TextView removed) {
@@ -139,7 +137,7 @@ std::vector<double> Lefts(const fractions::ExampleRow& row) {
     double total = 0;
     for (const RowPiece& piece : row.pieces)
       total += piece.gap + piece.advance.value_or(PieceWidth(piece));
-    double x = -total / 2;
+    double x = row.centre - total / 2;
     for (const RowPiece& piece : row.pieces) {
       x += piece.gap;
       lefts.push_back(x);
@@ -162,7 +160,7 @@ std::vector<double> Lefts(const fractions::ExampleRow& row) {
 fractions::ExampleRow FittedRow(const fractions::ExampleRow& row) {
   fractions::ExampleRow fitted = row;
   if (row.placement != fractions::RowPlacement::Chain) return fitted;
-  while (ChainWidth(fitted) > kWidestChain) {
+  while (ChainWidth(fitted) > row.room) {
     bool smaller = false;
     for (RowPiece& piece : fitted.pieces) {
       if (piece.size > kSmallestSize) {

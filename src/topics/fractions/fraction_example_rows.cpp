@@ -1,73 +1,16 @@
 #include "topics/fractions/fraction_example_rows.h"
 
+#include "topics/fractions/example_row_pieces.h"
 #include "topics/fractions/example_writing.h"
 #include "topics/fractions/fraction_record.h"
 
 namespace kalkora::fractions {
 namespace {
 
-constexpr int kSize = 18;
+using namespace pieces;
 
 // The base line of example i of three: y = 45 − 20·i.
 double ExampleY(int example) { return 45 - 20.0 * example; }
-
-// A piece of the form with its texts and size, placed `gap` after the previous one.
-RowPiece Piece(PieceForm form, std::vector<Text> texts, double gap = 0, int size = kSize) {
-  RowPiece piece;
-  piece.form = form;
-  piece.texts = std::move(texts);
-  piece.gap = gap;
-  piece.size = size;
-  return piece;
-}
-
-RowPiece Fraction(PieceForm form, TextView numerator, TextView denominator, double gap = 0,
-                  int size = kSize) {
-  return Piece(form, {Text(numerator), Text(denominator)}, gap, size);
-}
-
-// "=" or a sign, drawn `raise` above the line; `advance` is the room it takes in the chain.
-RowPiece Sign(TextView sign, double gap, std::optional<double> advance, double raise,
-              int size = kSize) {
-  RowPiece piece =
-      Piece(sign == u"=" ? PieceForm::Equals : PieceForm::Sign, {Text(sign)}, gap, size);
-  piece.advance = advance;
-  piece.raise = raise;
-  return piece;
-}
-
-RowPiece Equals(double gap, std::optional<double> advance, double raise, int size = kSize) {
-  return Sign(u"=", gap, advance, raise, size);
-}
-
-RowPiece Words(PieceForm form, TextView text, double gap, double raise, int size = kSize) {
-  RowPiece piece = Piece(form, {Text(text)}, gap, size);
-  piece.raise = raise;
-  return piece;
-}
-
-RowPiece Pair6(TextView n1, TextView d1, TextView op, TextView n2, TextView d2, double gap,
-               int size = kSize, Ink ink = Ink::Markup) {
-  RowPiece piece = Piece(PieceForm::FractionPair6,
-                         {Text(n1), Text(d1), Text(op), Text(n2), Text(d2)}, gap, size);
-  piece.ink = ink;
-  return piece;
-}
-
-// A piece of a placed row.
-RowPiece At(RowPiece piece, double x, Ink ink = Ink::Markup) {
-  piece.x = x;
-  piece.ink = ink;
-  return piece;
-}
-
-ExampleRow Chain(double y, std::vector<RowPiece> pieces) {
-  return ExampleRow{RowPlacement::Chain, y, std::move(pieces)};
-}
-
-ExampleRow Placed(double y, std::vector<RowPiece> pieces) {
-  return ExampleRow{RowPlacement::Placed, y, std::move(pieces)};
-}
 
 // ---- topic 1: the domain ----
 

@@ -5,8 +5,9 @@
 //
 // A chain row places its pieces left to right, each `gap` page units after the previous one
 // ends (a piece with an `advance` ends that far after its own left edge, whatever it draws),
-// and centres the whole line on x = 0. A placed row draws each piece at its page x (its left
-// edge, or its middle when `centred`), but never closer than two units to the end of the piece
+// and centres the whole line on its `centre` (x = 0 unless a table cell says otherwise); a
+// chain wider than its `room` is drawn smaller. A placed row draws each piece at its page x (its
+// left edge, or its middle when `centred`), but never closer than two units to the end of the piece
 // before it, so a long condition pushes what follows it to the right.
 
 #include <optional>
@@ -57,11 +58,13 @@ struct ExampleRow {
   RowPlacement placement = RowPlacement::Chain;
   double y = 0;  // page y of the row (the line of its fractions)
   std::vector<RowPiece> pieces;
+  double centre = 0;  // chain rows: the page x the row is centred on
+  double room = 98;   // chain rows: the widest the row may be
 };
 
 // The rows of example `example` (1 … 3) of the topic (1 … 8, selFractionExample) and level
 // (1 … 3), made from its item. Topics and levels whose examples are stepwise (5; 8 at Stufe 2
-// and 3) have no rows here.
+// and 3) have no rows here: their pages are unlike_example_page.h and worked_division.h.
 std::vector<ExampleRow> FractionExampleRows(const TBruchM& item, int topic, int level, int example);
 
 }  // namespace kalkora::fractions
