@@ -77,4 +77,26 @@ std::pair<int, int> DrawCoprimePair(int low, int high) {
   return {a, b};
 }
 
+Text NegatedSum(TextView sum) {
+  Text negated;
+  std::size_t i = 0;
+  if (!sum.empty() && sum.front() == kDisplayMinus) {
+    i = 1;
+  } else {
+    negated += kDisplayMinus;
+  }
+  for (; i < sum.size(); ++i) {
+    const char16_t ch = sum[i];
+    const bool between = i > 0 && sum[i - 1] == u' ' && i + 1 < sum.size() && sum[i + 1] == u' ';
+    if (between && ch == u'+') {
+      negated += kDisplayMinus;
+    } else if (between && ch == kDisplayMinus) {
+      negated += u'+';
+    } else {
+      negated += ch;
+    }
+  }
+  return negated;
+}
+
 }  // namespace kalkora::fractions

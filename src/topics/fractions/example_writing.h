@@ -59,6 +59,10 @@ struct SumTerm {
 };
 Text SumText(std::initializer_list<SumTerm> terms);
 
+// The sum with every sign turned round, as it is written after a minus (‹–3·x + 5› gives
+// ‹3·x – 5›, "7" gives ‹–7›). For sums without brackets, as results are written.
+Text NegatedSum(TextView sum);
+
 // The non-empty factors joined by "·"; "1" when all are empty.
 Text ProductOrOne(std::initializer_list<TextView> factors);
 

@@ -66,4 +66,21 @@ void MultDivM3(int index);
 // factored fraction Text[11] / Text[12]. Text[9] the result.
 void TermDivM1(int index);
 
+// Unlike denominators, one example worked through in four steps (unlike_example_page.h): the
+// Ungleich record of the exercise's items (unlike_denominators_generators.h), made by the same
+// steps. Stufe 1 (7 variants): the exercise's four, numbers over single letters, over numbers
+// times letters, over x·y, x and y. Stufe 2 (6): the exercise's three, x^2 – r^2 beside x ± r,
+// x·(x ± r) beside p·x, two brackets. Stufe 3 (8): the exercise's three, a sum over
+// p·(x^2 – r^2) beside q·(x ± r), three fractions over x·(x ± r), x and x ± r, two letters over
+// x·(x ± y) and y·(x ± y), squares that cancel, a quadratic result.
+void AddSubUngleichM1(int index);
+void AddSubUngleichM2(int index);
+void AddSubUngleichM3(int index);
+
+// Dividing by terms at Stufe 2 and 3: one long division (worked_division.h) from a fresh
+// record, as the long-division exercise makes it: Variante drawn, then TermDivU2 / TermDivU3
+// into Var1 and TermDiv.
+void TermDivM2(int index);
+void TermDivM3(int index);
+
 }  // namespace kalkora::fractions
