@@ -96,10 +96,10 @@ ExampleBuilder FractionExampleBuilder(int topic, int level) {
       {KuerzenM1, KuerzenM2, KuerzenM3},
       {KgvM1, KgvM2, KgvM3},
       {AddSubGleichM1, AddSubGleichM2, AddSubGleichM3},
-      {nullptr, nullptr, nullptr},
+      {AddSubUngleichM1, AddSubUngleichM2, AddSubUngleichM3},
       {MultDivM1, MultDivM2, MultDivM3},
       {MultDivM1, MultDivM2, MultDivM3},
-      {TermDivM1, nullptr, nullptr},
+      {TermDivM1, TermDivM2, TermDivM3},
   };
   if (topic < 1 || topic > kFractionExampleTopics || level < 1 || level > 3) return nullptr;
   return kBuilders[topic - 1][level - 1];

@@ -41,12 +41,12 @@ struct ExamplePlan {
   bool stepButton = false;    // "Weiter" shown
   bool moreExamples = true;   // "Weitere Beispiele" enabled
   bool stepMenuItem = false;  // "Schrittweise Erklärung" shown
-  int stepCount = 0;          // StepCount of a stepwise example (0: none known yet)
+  int stepCount = 0;          // StepCount of topic 5 (the long division's depends on it)
 };
 ExamplePlan PrepareExamplesPlan(int topic, int level);
 
-// The builder that fills Bruch[i] for the topic and level; null where the page is a stepwise
-// example that is not built here (topic 5, topic 8 at Stufe 2 and 3).
+// The builder that fills Bruch[i] for the topic and level (null outside topics 1 … 8 and
+// levels 1 … 3).
 using ExampleBuilder = void (*)(int index);
 ExampleBuilder FractionExampleBuilder(int topic, int level);
 

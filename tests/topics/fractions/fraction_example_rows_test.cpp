@@ -8,6 +8,7 @@
 #include "base/random.h"
 #include "example_checks.h"
 #include "topics/fractions/fraction_example_texts.h"
+#include "topics/fractions/fraction_examples.h"
 #include "topics/fractions/fraction_record.h"
 
 namespace kalkora::fractions::test {
@@ -18,12 +19,12 @@ struct Page {
   int level;
 };
 
-// Every page with examples on rows.
+// Every page with three examples on rows (the stepwise pages have one example of their own).
 std::vector<Page> PagesWithRows() {
   std::vector<Page> pages;
   for (int topic = 1; topic <= kFractionExampleTopics; ++topic) {
     for (int level = 1; level <= 3; ++level) {
-      if (FractionExampleBuilder(topic, level) != nullptr) pages.push_back({topic, level});
+      if (PrepareExamplesPlan(topic, level).count == 3) pages.push_back({topic, level});
     }
   }
   return pages;
@@ -238,9 +239,9 @@ TEST(FractionExamplePlan, CountsButtonsAndBuilders) {
   for (int topic = 1; topic <= 8; ++topic) {
     for (int level = 1; level <= 3; ++level) {
       if (topic == 5) {
-        expected.push_back({topic, level, 1, true, false, false, false});
+        expected.push_back({topic, level, 1, true, false, false, true});
       } else if (topic == 8 && level > 1) {
-        expected.push_back({topic, level, 1, true, false, true, false});
+        expected.push_back({topic, level, 1, true, false, true, true});
       } else {
         expected.push_back({topic, level, 3, false, true, false, true});
       }
@@ -256,6 +257,10 @@ TEST(FractionExamplePlan, CountsButtonsAndBuilders) {
     EXPECT_EQ(FractionExampleBuilder(row.topic, row.level) != nullptr, row.builder);
   }
   EXPECT_EQ(PrepareExamplesPlan(5, 1).stepCount, 4);
+  EXPECT_EQ(FractionExampleBuilder(5, 2), &AddSubUngleichM2);
+  EXPECT_EQ(FractionExampleBuilder(8, 3), &TermDivM3);
+  EXPECT_EQ(FractionExampleBuilder(9, 1), nullptr);
+  EXPECT_EQ(FractionExampleBuilder(1, 4), nullptr);
   // Topics 6 and 7 share their builders.
   for (int level = 1; level <= 3; ++level) {
     EXPECT_EQ(FractionExampleBuilder(6, level), FractionExampleBuilder(7, level));

@@ -1,6 +1,7 @@
-// The fraction worked examples as a learner sees them: each topic opened from the menu, a level
-// picked, new examples asked for, reopened; the special forms of the page; the stepwise pages
-// that have no examples yet; and every example kept to its place on the page.
+// The fraction worked examples of three on a page as a learner sees them: each topic opened
+// from the menu, a level picked, new examples asked for, reopened; the special forms of the
+// page; and every example kept to its place on the page. (The stepwise pages:
+// fraction_stepwise_examples_test.cpp.)
 
 #include "topics/fractions/fraction_examples_window.h"
 
@@ -209,41 +210,6 @@ TEST_F(FractionExamplesTest, SchrittweiseErklaerungStaysHiddenOnEveryPageWithExa
     }
     close();
   }
-}
-
-// Unlike denominators and the long division are worked through in steps; until those pages
-// are built they show their heading and nothing else, offer no "Weiter" and no step display,
-// and the level stays free to choose.
-TEST_F(FractionExamplesTest, StepwisePagesShowOnlyTheirHeadingForNow) {
-  const auto expectEmpty = [&](const char* what) {
-    SCOPED_TRACE(what);
-    const QImage page = painted();
-    EXPECT_GT(CountPixels(page, 0, 30), 300);
-    EXPECT_EQ(CountPixels(page, 30, 700), 0);
-    EXPECT_EQ(window->exampleCount(), 1);
-    EXPECT_FALSE(window->stepButton()->isVisible());
-    EXPECT_FALSE(window->stepMenuItem()->isVisible());
-    EXPECT_FALSE(window->moreExamplesButton()->isEnabled());
-    EXPECT_TRUE(window->levelButton(3)->isEnabled());
-    EXPECT_TRUE(window->instructionLabel()->text().isEmpty());
-  };
-  open("menAddSubM2");
-  expectEmpty("Stufe 1");
-  chooseLevel(2);
-  expectEmpty("Stufe 2");
-  chooseLevel(3);
-  expectEmpty("Stufe 3");
-  close();
-
-  open("menTermDivM");
-  chooseLevel(2);
-  expectEmpty("Stufe 2");
-  chooseLevel(3);
-  expectEmpty("Stufe 3");
-  chooseLevel(1);
-  EXPECT_EQ(window->exampleCount(), 3);
-  EXPECT_TRUE(window->moreExamplesButton()->isEnabled());
-  EXPECT_GT(CountPixels(painted(), BandTop(1), BandBottom(1), 150), 300);
 }
 
 TEST_F(FractionExamplesTest, ASingleLetterDenominatorShowsOnlyItsConditionWithoutArrow) {
