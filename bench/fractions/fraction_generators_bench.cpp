@@ -16,8 +16,11 @@
 #include "topics/fractions/long_division_generators.h"
 #include "topics/fractions/long_division_steps.h"
 #include "topics/fractions/multiply_divide_generators.h"
+#include "topics/fractions/number_comparison.h"
 #include "topics/fractions/term_division_generator.h"
 #include "topics/fractions/unlike_denominators_generators.h"
+#include "topics/fractions/unlike_example_page.h"
+#include "topics/fractions/worked_division.h"
 
 namespace {
 
@@ -96,5 +99,54 @@ BENCHMARK(DivisionSteps);
 KALKORA_UNLIKE_BENCHMARK(AddSubUngleichU1);
 KALKORA_UNLIKE_BENCHMARK(AddSubUngleichU2);
 KALKORA_UNLIKE_BENCHMARK(AddSubUngleichU3);
+KALKORA_UNLIKE_BENCHMARK(AddSubUngleichM1);
+KALKORA_UNLIKE_BENCHMARK(AddSubUngleichM2);
+KALKORA_UNLIKE_BENCHMARK(AddSubUngleichM3);
+
+// The long division of the worked examples, and the number comparison beside it.
+KALKORA_GENERATOR_BENCHMARK(TermDivM2);
+KALKORA_GENERATOR_BENCHMARK(TermDivM3);
+
+void MakeComparison(benchmark::State& state) {
+  const int level = static_cast<int>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(kalkora::fractions::MakeComparison(level, u'x'));
+}
+BENCHMARK(MakeComparison)->Arg(2)->Arg(3);
+
+// What a step shows, made from the item on every paint: the unlike-denominator page at its
+// last step, a division's last step, a comparison's last step.
+void UnlikeExampleAt(benchmark::State& state) {
+  kalkora::SetRandomSeed(20261211);
+  for (int item = 1; item <= 5; ++item) kalkora::fractions::AddSubUngleichM3(item);
+  int item = 1;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        kalkora::fractions::UnlikeExampleAt(kalkora::fractions::Bruch[item], 4));
+    item = item == 5 ? 1 : item + 1;
+  }
+  kalkora::ClearFixedRandomSeed();
+}
+BENCHMARK(UnlikeExampleAt);
+
+void WorkedDivisionAt(benchmark::State& state) {
+  kalkora::SetRandomSeed(20261212);
+  for (int item = 1; item <= 5; ++item) kalkora::fractions::MakeDivisionItem(3, item);
+  int item = 1;
+  for (auto _ : state) {
+    const kalkora::TTermDiv& division = kalkora::fractions::Bruch[item].TermDiv;
+    benchmark::DoNotOptimize(kalkora::fractions::WorkedDivisionAt(
+        division, kalkora::fractions::WorkedDivisionStepCount(division)));
+    item = item == 5 ? 1 : item + 1;
+  }
+  kalkora::ClearFixedRandomSeed();
+}
+BENCHMARK(WorkedDivisionAt);
+
+void ComparisonAt(benchmark::State& state) {
+  const kalkora::fractions::NumberComparison comparison =
+      kalkora::fractions::MakeComparison(3, u'x');
+  for (auto _ : state) benchmark::DoNotOptimize(kalkora::fractions::ComparisonAt(comparison, 9));
+}
+BENCHMARK(ComparisonAt);
 
 }  // namespace
