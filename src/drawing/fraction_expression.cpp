@@ -205,9 +205,10 @@ int FractionExprWidth(TextView text, int size) {
   return static_cast<int>(std::min<long long>(advance, 1'000'000'000));
 }
 
-void DrawTextWithFraction(QPainter& canvas, double x, double y, TextView text, TextView fraction,
-                          int size, const QColor& colour) {
-  DrawSymbolMixed(canvas, x, y, text, size, kBold, colour);
+namespace {
+
+// Where DrawTextWithFraction puts the fraction: page units after x.
+double fractionOffset(TextView text, TextView fraction, int size) {
   Text measured(text);
   for (const char16_t removed : {u'~', u'¹'}) {
     if (const size_t at = measured.find(removed); at != Text::npos) measured.erase(at, 1);
@@ -218,10 +219,27 @@ void DrawTextWithFraction(QPainter& canvas, double x, double y, TextView text, T
   for (const char16_t c : measured) width += face.advance(c);
   const double cx = static_cast<double>(width + 14);
   const double shift = !fraction.empty() && fraction.front() == u'–' ? 1.7 : 0.0;
+  return cx / 10 + shift;
+}
+
+Text braced(TextView fraction) {
   Text expression = u"{";
   expression += fraction;
   expression += u"}";
-  DrawFractionExpr(canvas, x + cx / 10 + shift, y - 1.5, expression, size, colour);
+  return expression;
+}
+
+}  // namespace
+
+void DrawTextWithFraction(QPainter& canvas, double x, double y, TextView text, TextView fraction,
+                          int size, const QColor& colour) {
+  DrawSymbolMixed(canvas, x, y, text, size, kBold, colour);
+  DrawFractionExpr(canvas, x + fractionOffset(text, fraction, size), y - 1.5, braced(fraction),
+                   size, colour);
+}
+
+double TextWithFractionWidth(TextView text, TextView fraction, int size) {
+  return fractionOffset(text, fraction, size) + FractionExprWidth(braced(fraction), size) / 10.0;
 }
 
 }  // namespace kalkora

@@ -25,5 +25,7 @@ int FractionExprWidth(TextView text, int size);
 // fraction starts with "–").
 void DrawTextWithFraction(QPainter& canvas, double x, double y, TextView text, TextView fraction,
                           int size, const QColor& colour);
+// The page width DrawTextWithFraction takes: from x to the end of the fraction.
+double TextWithFractionWidth(TextView text, TextView fraction, int size);
 
 }  // namespace kalkora

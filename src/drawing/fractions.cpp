@@ -77,6 +77,8 @@ void drawOperator(QPainter& canvas, double x, double y, TextView op, const Colou
 
 // The gap after a fraction in the "6" chains: wide around "+" and "–", narrow around ":" and "·".
 double operatorGap(TextView op) { return op == u":" || op == u"·" ? 2.4 : 3.4; }
+// The gap after the third fraction of DrawThreeFractions6, whatever its operators.
+constexpr double kThreeFractionsLastGap = 3.4;
 
 }  // namespace
 
@@ -158,6 +160,19 @@ double DrawFractionOpFraction6(QPainter& canvas, double x, double y, TextView nu
   return w1 + gap + w2 + gap;
 }
 
+double FractionOpFraction6Width(TextView num1, TextView den1, TextView op, TextView num2,
+                                TextView den2, int size) {
+  const double gap = operatorGap(op);
+  return FractionWidth(num1, den1, size) + gap + FractionWidth(num2, den2, size) + gap;
+}
+
+double ThreeFractions6Width(TextView num1, TextView den1, TextView, TextView num2, TextView den2,
+                            TextView op2, TextView num3, TextView den3, int size) {
+  const double gap12 = operatorGap(op2);
+  return FractionWidth(num1, den1, size) + gap12 + FractionWidth(num2, den2, size) + gap12 +
+         FractionWidth(num3, den3, size) + kThreeFractionsLastGap;
+}
+
 double DrawThreeFractions(QPainter& canvas, double x, double y, TextView num1, TextView den1,
                           TextView op1, TextView num2, TextView den2, TextView op2, TextView num3,
                           TextView den3, int size, const ColourSet& colours) {
@@ -175,7 +190,7 @@ double DrawThreeFractions6(QPainter& canvas, double x, double y, TextView num1, 
                            TextView op1, TextView num2, TextView den2, TextView op2, TextView num3,
                            TextView den3, int size, const ColourSet& colours) {
   const double gap12 = operatorGap(op2);  // after the first and after the second fraction
-  constexpr double gap3 = 3.4;
+  constexpr double gap3 = kThreeFractionsLastGap;
   const double w1 = DrawFraction6(canvas, x, y, num1, den1, size, colours);
   drawOperator(canvas, x + w1 + 1, y + 0.5, op1, colours);
   const double w2 = DrawFraction6(canvas, x + w1 + gap12, y, num2, den2, size, colours);

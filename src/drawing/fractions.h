@@ -40,6 +40,12 @@ double FractionPairWidth(TextView num1, TextView den1, TextView op, TextView num
 double FractionTripleWidth(TextView num1, TextView den1, TextView op1, TextView num2, TextView den2,
                            TextView op2, TextView num3, TextView den3, int size);
 
+// The widths DrawFractionOpFraction6 and DrawThreeFractions6 return for these texts.
+double FractionOpFraction6Width(TextView num1, TextView den1, TextView op, TextView num2,
+                                TextView den2, int size);
+double ThreeFractions6Width(TextView num1, TextView den1, TextView op1, TextView num2,
+                            TextView den2, TextView op2, TextView num3, TextView den3, int size);
+
 // Chains. Operators and "=" are drawn with DrawMarkupLeft in 18-point bold unless the
 // operation says otherwise; each returns the width it took.
 double DrawFractionOpFraction(QPainter& canvas, double x, double y, TextView num1, TextView den1,

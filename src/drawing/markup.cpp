@@ -123,6 +123,16 @@ void DrawSymbolText(QPainter& canvas, double x, double y, TextView text, int siz
   drawPlaced(canvas, x, y, text, size, bold, Markers::AllSymbol, oneColour(colour));
 }
 
+int SymbolMixedWidth(TextView text, int size, bool bold) {
+  static const ColourSet unused{};
+  return LayOutMarkup(nullptr, 0, 0, text, size, bold, Markers::SymbolEscape, unused);
+}
+
+int SymbolTextWidth(TextView text, int size, bool bold) {
+  static const ColourSet unused{};
+  return LayOutMarkup(nullptr, 0, 0, text, size, bold, Markers::AllSymbol, unused);
+}
+
 int MarkupWidth(TextView text, int size, bool bold) {
   static const ColourSet unused{};
   return LayOutMarkup(nullptr, 0, 0, text, size, bold, Markers::Caret, unused);

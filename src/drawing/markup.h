@@ -77,5 +77,9 @@ int MarkupWidth(TextView text, int size, bool bold);
 int MarkupWidthCaret(TextView text, int size, bool bold);
 // MarkupWidth of the text with the six colour markers removed.
 int MarkupTextWidth(TextView text, int size, bool bold);
+// The advance DrawSymbolMixed and DrawSymbolText take for the text (the Symbol glyphs with
+// their own advances).
+int SymbolMixedWidth(TextView text, int size, bool bold);
+int SymbolTextWidth(TextView text, int size, bool bold);
 
 }  // namespace kalkora

@@ -98,6 +98,8 @@ void ExampleWindow::enableChoice(bool enabled) {
   btnNochmals_->setEnabled(enabled);
 }
 
+void ExampleWindow::enableMoreExamples(bool enabled) { btnNochmals_->setEnabled(enabled); }
+
 bool ExampleWindow::choiceEnabled() const { return grpStufe_->isEnabled(); }
 
 void ExampleWindow::showStepMenuItem(bool shown) {

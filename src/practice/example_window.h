@@ -74,6 +74,9 @@ class ExampleWindow : public KalkoraWindow {
   void enableChoice(bool enabled);
   void showStepMenuItem(bool shown);
   bool choiceEnabled() const;
+  // "Weitere Beispiele" alone enabled or not, the level group as it is: a step-by-step example
+  // that is renewed only by a level change. Opening the window and enableChoice(true) enable it.
+  void enableMoreExamples(bool enabled);
   // Shows the text (lines separated by "\n") in the instruction label, in the colour: Arial
   // bold 19 pixels, centred both ways, word-wrapped. Does nothing in a window without one.
   void showInstruction(TextView text, const QColor& colour);

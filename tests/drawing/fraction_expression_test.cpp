@@ -188,5 +188,24 @@ TEST_F(FractionExpression, TextWithFractionPutsTheFractionAfterTheText) {
   }
 }
 
+// The width of a text with a fraction ends where the fraction's bar ends, 4 pixels of the
+// expression's advance after it.
+TEST_F(FractionExpression, TextWithFractionWidthEndsAfterTheFraction) {
+  for (const auto& [text, fraction] :
+       {std::pair{u"x ~¹ ", u"3/4"}, std::pair{u"x ~¹ – ", u"12·y/5"},
+        std::pair{u"a ~¹ ", u"–3/4"}}) {
+    image = Blank(1000, 700);
+    {
+      QPainter canvas(&image);
+      DrawTextWithFraction(canvas, -40, 10, text, fraction, 18, kBlack);
+    }
+    const double end = -40 + TextWithFractionWidth(text, fraction, 18);
+    const int endPixel = PageToPixel(end, 10 - 1.5).x();
+    const int inkRight = InkBox(image).right();
+    EXPECT_LE(inkRight, endPixel - 3) << QString::fromStdU16String(fraction).toStdString();
+    EXPECT_GE(inkRight, endPixel - 6) << QString::fromStdU16String(fraction).toStdString();
+  }
+}
+
 }  // namespace
 }  // namespace kalkora

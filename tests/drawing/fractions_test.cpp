@@ -378,6 +378,23 @@ TEST_P(FractionChainsAtSize, FractionOpFraction6) {
   EXPECT_DOUBLE_EQ(width, w1 + 3.4 + w2 + 3.4);
 }
 
+// The widths of the "6" chains, known before drawing, are what drawing them returns, for the
+// narrow and the wide operators and marked texts.
+TEST_P(FractionChainsAtSize, Chain6WidthsAreWhatTheDrawingReturns) {
+  QPainter canvas(&image);
+  for (const char16_t* op : {u"+", u"–", u"·", u":"}) {
+    SCOPED_TRACE(QString::fromStdU16String(op).toStdString());
+    EXPECT_DOUBLE_EQ(FractionOpFraction6Width(u"#14#·n", u"13·m", op, u"11·u", u"#7#", size()),
+                     DrawFractionOpFraction6(canvas, -40, 0, u"#14#·n", u"13·m", op, u"11·u",
+                                             u"#7#", size(), colours()));
+    EXPECT_DOUBLE_EQ(
+        ThreeFractions6Width(u"#21#·_f^8_", u"#7#·_f^3_", op, u"#56#·~f^5~", u"#7#·~f^3~", op,
+                             u"$x$", u"#7#", size()),
+        DrawThreeFractions6(canvas, -40, 0, u"#21#·_f^8_", u"#7#·_f^3_", op, u"#56#·~f^5~",
+                            u"#7#·~f^3~", op, u"$x$", u"#7#", size(), colours()));
+  }
+}
+
 TEST_P(FractionChainsAtSize, ThreeFractions) {
   constexpr double x = -45, y = 0;
   for (const bool six : {false, true}) {

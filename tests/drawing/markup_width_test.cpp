@@ -7,6 +7,8 @@
 
 #include "drawing/fonts.h"
 #include "drawing/markup.h"
+#include "drawing/page.h"
+#include "image_probe.h"
 
 namespace kalkora {
 namespace {
@@ -64,6 +66,45 @@ TEST(MarkupTextWidth, LeavesOutTheSixMarkers) {
             MarkupWidth(u"4·x^2 – 49·y^2", 18, true));
   EXPECT_EQ(MarkupTextWidth(u"_a_~b~$c$§d§ße", 16, false), plain("abcde", 16, false));
   EXPECT_EQ(MarkupTextWidth(u"#_~$§ß", 16, false), 0);
+}
+
+// A text drawn in two parts, the second at the first's measured width, is the text drawn at
+// once: the width is the advance of the Arial characters and the Symbol glyphs alike.
+TEST(SymbolWidths, AreTheAdvanceOfTheDrawnText) {
+  SetPage(-50, 50, -35, 35, 1000, 700);
+  const QColor black(0, 0, 0);
+  struct Split {
+    const char16_t* first;
+    const char16_t* second;
+    bool allSymbol;
+  };
+  for (const Split& c :
+       {Split{u"x ~¹ ", u"5", false}, Split{u"3·x^2 ~¹", u" 0", false}, Split{u"Þ", u"Þ", true}}) {
+    const Text whole = Text(c.first) + c.second;
+    SCOPED_TRACE(QString::fromStdU16String(whole).toStdString());
+    QImage once = test::Blank(1000, 700);
+    QImage parts = test::Blank(1000, 700);
+    {
+      QPainter canvas(&once);
+      QPainter split(&parts);
+      if (c.allSymbol) {
+        DrawSymbolText(canvas, -40, 0, whole, 18, true, black);
+        DrawSymbolText(split, -40, 0, c.first, 18, true, black);
+        DrawSymbolText(split, -40 + SymbolTextWidth(c.first, 18, true) / 10.0, 0, c.second, 18,
+                       true, black);
+      } else {
+        DrawSymbolMixed(canvas, -40, 0, whole, 18, true, black);
+        DrawSymbolMixed(split, -40, 0, c.first, 18, true, black);
+        DrawSymbolMixed(split, -40 + SymbolMixedWidth(c.first, 18, true) / 10.0, 0, c.second, 18,
+                        true, black);
+      }
+    }
+    EXPECT_EQ(once, parts);
+  }
+  // The Symbol glyph takes its own advance, not that of the escape characters.
+  EXPECT_EQ(SymbolMixedWidth(u"x ~¹ 0", 18, true),
+            plain("x  0", 18, true) + SymbolMixedWidth(u"~¹", 18, true));
+  EXPECT_GT(SymbolMixedWidth(u"~¹", 18, true), 10);
 }
 
 TEST(MarkupWidth, OfALongTextIsTheSumOfItsCharacters) {

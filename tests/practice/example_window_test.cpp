@@ -128,6 +128,39 @@ TEST_F(ExampleWindowTest, TheInstructionLabelIsOptional) {
   ProcessEvents();
 }
 
+// A window whose Stufe 2 is one example renewed only by a level change: "Weitere Beispiele" is
+// disabled there while the level group stays usable.
+class OneExampleAtStufe2 : public ExampleWindow {
+ public:
+  OneExampleAtStufe2()
+      : ExampleWindow(WindowDesign{"frmOne", "Ein Beispiel", QSize(1016, 722)}, Layout{}) {}
+
+ protected:
+  void generateExamples() override { enableMoreExamples(selection::selLevel != 2); }
+  void pntPaint(QPainter&) override {}
+};
+
+TEST_F(ExampleWindowTest, WeitereBeispieleCanBeDisabledAloneAndOpeningEnablesIt) {
+  OneExampleAtStufe2 one;
+  mainWindow().openModal(one);
+  ProcessEvents();
+  EXPECT_TRUE(one.moreExamplesButton()->isEnabled());
+  QTest::mouseClick(one.levelButton(2), Qt::LeftButton);
+  EXPECT_FALSE(one.moreExamplesButton()->isEnabled());
+  EXPECT_TRUE(one.levelButton(3)->isEnabled());
+  QTest::mouseClick(one.levelButton(3), Qt::LeftButton);
+  EXPECT_EQ(selection::selLevel, 3);
+  EXPECT_TRUE(one.moreExamplesButton()->isEnabled());
+  QTest::mouseClick(one.levelButton(2), Qt::LeftButton);
+  one.close();
+  ProcessEvents();
+  mainWindow().openModal(one);  // opens at Stufe 1
+  ProcessEvents();
+  EXPECT_TRUE(one.moreExamplesButton()->isEnabled());
+  one.close();
+  ProcessEvents();
+}
+
 // A window with a step-by-step display: its menu item starts three steps, during which only
 // "Weiter" can be used; after the last step the choice comes back.
 class SteppingExamples : public ExampleWindow {

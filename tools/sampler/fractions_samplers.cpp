@@ -6,11 +6,13 @@
 #include "samplers.h"
 #include "topics/fractions/cancelling_generator.h"
 #include "topics/fractions/domain_generator.h"
+#include "topics/fractions/fraction_examples.h"
 #include "topics/fractions/fraction_record.h"
 #include "topics/fractions/lcm_generator.h"
 #include "topics/fractions/like_denominators_generator.h"
 #include "topics/fractions/long_division_generators.h"
 #include "topics/fractions/multiply_divide_generators.h"
+#include "topics/fractions/number_comparison.h"
 #include "topics/fractions/term_division_generator.h"
 #include "topics/fractions/unlike_denominators_generators.h"
 
@@ -91,6 +93,28 @@ std::string FractionRecordJson(int item) {
   return line.str();
 }
 
+std::string ComparisonJson(const fractions::NumberComparison& c) {
+  return JsonLine()
+      .add("level", c.level)
+      .add("h", c.h)
+      .add("t", c.t)
+      .add("u", c.u)
+      .add("d", c.d)
+      .add("letter", c.letter)
+      .add("a", c.a)
+      .add("b", c.b)
+      .add("c", c.c)
+      .add("e", c.e)
+      .add("s1", c.s1)
+      .add("s2", c.s2)
+      .add("rest", c.rest)
+      .add("dividend", c.dividend())
+      .add("q1", c.q1())
+      .add("q2", c.q2())
+      .add("remainder", c.remainder())
+      .str();
+}
+
 void Add(SamplerList& samplers, const char* name, void (*generator)(int)) {
   samplers.push_back(Sampler{name, [generator](int item) {
                                generator(item);
@@ -116,6 +140,34 @@ void AddFractionsSamplers(SamplerList& samplers) {
   Add(samplers, "AddSubUngleichU1", AddSubUngleichU1);
   Add(samplers, "AddSubUngleichU2", AddSubUngleichU2);
   Add(samplers, "AddSubUngleichU3", AddSubUngleichU3);
+  // The worked examples (items 1 … 3 of frmBruchM).
+  Add(samplers, "DefmengeM1", DefmengeM1);
+  Add(samplers, "DefmengeM2", DefmengeM2);
+  Add(samplers, "DefmengeM3", DefmengeM3);
+  Add(samplers, "KuerzenM1", KuerzenM1);
+  Add(samplers, "KuerzenM2", KuerzenM2);
+  Add(samplers, "KuerzenM3", KuerzenM3);
+  Add(samplers, "KgvM1", KgvM1);
+  Add(samplers, "KgvM2", KgvM2);
+  Add(samplers, "KgvM3", KgvM3);
+  Add(samplers, "AddSubGleichM1", AddSubGleichM1);
+  Add(samplers, "AddSubGleichM2", AddSubGleichM2);
+  Add(samplers, "AddSubGleichM3", AddSubGleichM3);
+  Add(samplers, "MultDivM1", MultDivM1);
+  Add(samplers, "MultDivM2", MultDivM2);
+  Add(samplers, "MultDivM3", MultDivM3);
+  Add(samplers, "TermDivM1", TermDivM1);
+  Add(samplers, "AddSubUngleichM1", AddSubUngleichM1);
+  Add(samplers, "AddSubUngleichM2", AddSubUngleichM2);
+  Add(samplers, "AddSubUngleichM3", AddSubUngleichM3);
+  Add(samplers, "TermDivM2", TermDivM2);
+  Add(samplers, "TermDivM3", TermDivM3);
+  // The number comparison of the long division ("Schrittweise Erklärung"), with the letter x.
+  for (const int level : {2, 3}) {
+    samplers.push_back(Sampler{"MakeComparison" + std::to_string(level), [level](int) {
+                                 return ComparisonJson(MakeComparison(level, u'x'));
+                               }});
+  }
 }
 
 }  // namespace kalkora::sampler

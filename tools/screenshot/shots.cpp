@@ -3,6 +3,7 @@
 #include "divide_raise_shots.h"
 #include "division_shots.h"
 #include "exercise_shots.h"
+#include "fraction_example_shots.h"
 #include "fraction_shots.h"
 #include "polynomial_example_shots.h"
 #include "power_example_shots.h"
@@ -84,7 +85,6 @@ std::vector<Shot> AllShots() {
       {"ergaenzen-stufe3-antworten", "menStufe3Erg", AnswerCompletionItemsInEveryState},
       {"ergaenzen-stufe3-breit", "menStufe3Erg", WidestCompletionRows(3, false)},
       {"ergaenzen-stufe3-breit-antworten", "menStufe3Erg", WidestCompletionRows(3, true)},
-      {"bruch-muster-1", "menDefmengeM", {}},
   };
   for (Shot& shot : PowerExampleShots()) shots.push_back(std::move(shot));
   for (Shot& shot : DivideRaiseShots()) shots.push_back(std::move(shot));
@@ -93,6 +93,7 @@ std::vector<Shot> AllShots() {
   for (Shot& shot : UnlikeShots()) shots.push_back(std::move(shot));
   for (Shot& shot : PolynomialExampleShots()) shots.push_back(std::move(shot));
   for (Shot& shot : WorksheetShots()) shots.push_back(std::move(shot));
+  for (Shot& shot : FractionExampleShots()) shots.push_back(std::move(shot));
   return shots;
 }
 

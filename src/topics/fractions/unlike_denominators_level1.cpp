@@ -4,6 +4,7 @@
 #include "topics/fractions/fraction_writing.h"
 #include "topics/fractions/number_theory.h"
 #include "topics/fractions/unlike_denominators_generators.h"
+#include "topics/fractions/unlike_denominators_levels.h"
 #include "topics/fractions/unlike_denominators_task.h"
 
 namespace kalkora::fractions {
@@ -84,6 +85,10 @@ UnlikeTask BinomialTask(int count, char16_t x) {
   });
 }
 
+bool AnyLetters(char16_t, char16_t) { return true; }
+
+}  // namespace
+
 UnlikeTask Level1Task(int variante, char16_t x, char16_t) {
   switch (variante) {
     case 1: return Variant1(x);
@@ -92,10 +97,6 @@ UnlikeTask Level1Task(int variante, char16_t x, char16_t) {
     default: return BinomialTask(3, x);
   }
 }
-
-bool AnyLetters(char16_t, char16_t) { return true; }
-
-}  // namespace
 
 void AddSubUngleichU1(int index) { MakeUnlikeItem(index, 4, AnyLetters, Level1Task); }
 

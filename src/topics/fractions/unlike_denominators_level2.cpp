@@ -9,6 +9,7 @@
 #include "base/shared_functions.h"
 #include "topics/fractions/fraction_writing.h"
 #include "topics/fractions/unlike_denominators_generators.h"
+#include "topics/fractions/unlike_denominators_levels.h"
 #include "topics/fractions/unlike_denominators_task.h"
 
 namespace kalkora::fractions {
@@ -184,6 +185,10 @@ UnlikeTask Variant3(char16_t x) {
   });
 }
 
+bool AnyLetters(char16_t, char16_t) { return true; }
+
+}  // namespace
+
 UnlikeTask Level2Task(int variante, char16_t x, char16_t) {
   switch (variante) {
     case 1: return Variant1(x);
@@ -191,10 +196,6 @@ UnlikeTask Level2Task(int variante, char16_t x, char16_t) {
     default: return Variant3(x);
   }
 }
-
-bool AnyLetters(char16_t, char16_t) { return true; }
-
-}  // namespace
 
 void AddSubUngleichU2(int index) { MakeUnlikeItem(index, 3, AnyLetters, Level2Task); }
 

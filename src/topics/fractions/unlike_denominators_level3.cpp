@@ -4,6 +4,7 @@
 #include "base/shared_functions.h"
 #include "topics/fractions/fraction_writing.h"
 #include "topics/fractions/unlike_denominators_generators.h"
+#include "topics/fractions/unlike_denominators_levels.h"
 #include "topics/fractions/unlike_denominators_task.h"
 
 namespace kalkora::fractions {
@@ -101,6 +102,8 @@ UnlikeTask Variant3(char16_t x, char16_t y) {
   });
 }
 
+}  // namespace
+
 UnlikeTask Level3Task(int variante, char16_t x, char16_t y) {
   switch (variante) {
     case 1: return Variant1(x);
@@ -109,12 +112,9 @@ UnlikeTask Level3Task(int variante, char16_t x, char16_t y) {
   }
 }
 
-// The letters of Stufe 3 are never "m" or "w".
 bool NeitherMNorW(char16_t x, char16_t y) {
   return x != u'm' && x != u'w' && y != u'm' && y != u'w';
 }
-
-}  // namespace
 
 void AddSubUngleichU3(int index) { MakeUnlikeItem(index, 3, NeitherMNorW, Level3Task); }
 

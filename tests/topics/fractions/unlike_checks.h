@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the tests of the unlike-denominator generators and stages.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 
@@ -20,8 +21,10 @@ struct UnlikeGenerator {
   int variants;
 };
 
-// The three entry points with their levels and variant counts.
-const UnlikeGenerator* UnlikeGenerators();  // three entries
+// The three entry points of the exercise and the three builders of the worked examples, with
+// their levels and variant counts.
+const UnlikeGenerator* UnlikeGenerators();       // three entries
+const UnlikeGenerator* UnlikeExampleBuilders();  // three entries
 inline constexpr int kUnlikeGeneratorCount = 3;
 
 // Runs the generator kItemsPerGenerator times from a fixed seed on items 1 … 5 in turn and
@@ -31,6 +34,15 @@ void ForManyUnlikeItems(const UnlikeGenerator& generator, std::uint32_t seed,
 
 // The record's texts on one line, for failure messages.
 std::string UnlikeTrace(const TBruchM& item);
+
+// An item as every level writes it: texts in display form without coefficients 1 (but an
+// extension factor's number); each Zerlegung a complete factorisation of its denominator; HN
+// the least common multiple of the denominators, each factor once; at several values of the
+// letters Zerlegung = Nenner, Faktor = HN / Nenner, NeuZaehler = ErwZaehler = Zaehler·Faktor,
+// their signed sum Ergebnis and the task Ergebnis / HN (and GekZaehler / GekNenner when
+// cancelled); the result numerator with `resultTerms` terms, in lowest terms and cancelled
+// exactly when it can be; no task numerator sharing a factor with its own denominator.
+void ExpectSoundItem(const TBruchM& item, std::size_t resultTerms);
 
 // +1 for "+", −1 for "–".
 int SignValue(char16_t sign);
