@@ -84,7 +84,7 @@ void TfrmKalkora::addLevelMenu(QMenu* parent, const QString& name, const QString
 }
 
 void TfrmKalkora::buildMenu() {
-  QMenuBar* bar = mainMenu();
+  QMenuBar* bar = ensureMenuBar();
 
   QAction* beenden = bar->addAction(QStringLiteral("&Beenden"));
   beenden->setObjectName("Beenden");

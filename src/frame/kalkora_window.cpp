@@ -23,18 +23,24 @@ KalkoraWindow::KalkoraWindow(const WindowDesign& design) : QWidget(nullptr), des
   }
   setWindowFlags(flags);
 
-  if (design.hasMenu) {
-    menu_ = new QMenuBar(this);
-    menu_->setObjectName("MainMenu");
-    menu_->setNativeMenuBar(false);
-  }
   client_ = new QWidget(this);
   client_->setObjectName("clientArea");
   applyDesignedSize();
 }
 
+QMenuBar* KalkoraWindow::ensureMenuBar() {
+  if (menu_ == nullptr && design_.hasMenu) {
+    menu_ = new QMenuBar(this);
+    menu_->setObjectName("MainMenu");
+    menu_->setNativeMenuBar(false);
+    menu_->stackUnder(client_);
+    placeMenuAndClientArea();
+  }
+  return menu_;
+}
+
 QAction* KalkoraWindow::addCloseMenuItem() {
-  QAction* item = menu_->addAction(QStringLiteral("Schließen"));
+  QAction* item = ensureMenuBar()->addAction(QStringLiteral("Schließen"));
   item->setObjectName("menSchliessen");
   connect(item, &QAction::triggered, this, [this] { menSchliessenClick(); });
   return item;
@@ -45,6 +51,7 @@ void KalkoraWindow::menSchliessenClick() { close(); }
 void KalkoraWindow::ensureChildren() {
   if (childrenMade_) return;
   childrenMade_ = true;
+  ensureMenuBar();
   makeChildren();
   // The menu may have items now, and so its height.
   if (!(windowState() & Qt::WindowMaximized)) applyDesignedSize();

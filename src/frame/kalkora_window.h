@@ -31,6 +31,8 @@ class KalkoraWindow : public QWidget {
 
   // Children are placed on the client area in client pixels.
   QWidget* clientArea() const { return client_; }
+  // The window's menu bar; a window whose menu is made with its controls has none until it is
+  // first shown.
   QMenuBar* mainMenu() const { return menu_; }
   QSize designedClientSize() const { return design_.clientSize; }
 
@@ -61,6 +63,8 @@ class KalkoraWindow : public QWidget {
   void closed();
 
  protected:
+  // The menu bar, made when first asked for (windows with a menu only).
+  QMenuBar* ensureMenuBar();
   // Adds the menu item "Schließen" (menSchliessen) that closes the window.
   QAction* addCloseMenuItem();
   virtual void menSchliessenClick();

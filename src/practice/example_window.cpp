@@ -12,18 +12,17 @@
 namespace kalkora {
 
 ExampleWindow::ExampleWindow(const WindowDesign& design, const Layout& layout)
-    : KalkoraWindow(design), layout_(layout) {
+    : KalkoraWindow(design), layout_(layout) {}
+
+void ExampleWindow::makeChildren() {
+  KalkoraWindow::makeChildren();
+  const Layout& layout = layout_;
   addCloseMenuItem();
   if (!layout.stepMenuCaption.isEmpty()) {
     menDarstellung_ = mainMenu()->addAction(layout.stepMenuCaption);
     menDarstellung_->setObjectName("menDarstellung");
     connect(menDarstellung_, &QAction::triggered, this, [this] { menDarstellungClick(); });
   }
-}
-
-void ExampleWindow::makeChildren() {
-  KalkoraWindow::makeChildren();
-  const Layout& layout = layout_;
   QWidget* client = clientArea();
   client->setFont(ArialPixelFont(16, true));
 

@@ -19,12 +19,12 @@ namespace {}  // namespace
 
 ExerciseWindow::ExerciseWindow(const WindowDesign& design, const Layout& layout)
     : KalkoraWindow(design), layout_(layout) {
-  addCloseMenuItem();
   answers_.assign(static_cast<std::size_t>(layout.items), RowAnswer{});
 }
 
 void ExerciseWindow::makeChildren() {
   KalkoraWindow::makeChildren();
+  addCloseMenuItem();
   const Layout& layout = layout_;
   QWidget* client = clientArea();
   client->setFont(ArialPixelFont(16, true));

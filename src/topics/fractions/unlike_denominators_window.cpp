@@ -62,11 +62,11 @@ KeyFilter FilterOf(const fractions::FieldKeys& keys) {
 TfrmBruchU2::TfrmBruchU2()
     : KalkoraWindow(WindowDesign{QStringLiteral("frmBruchU2"),
                                  QStringLiteral("Übungsbeispiele: Bruchterme"), QSize(1016, 722)}) {
-  addCloseMenuItem();
 }
 
 void TfrmBruchU2::makeChildren() {
   KalkoraWindow::makeChildren();
+  addCloseMenuItem();
   QWidget* client = clientArea();
   client->setFont(ArialBold(16));
 

@@ -32,12 +32,11 @@ constexpr int kFieldMargin = 20;
 
 TfrmBruchU3::TfrmBruchU3()
     : KalkoraWindow(
-          WindowDesign{QStringLiteral("frmBruchU3"), QStringLiteral(""), QSize(1016, 722)}) {
-  addCloseMenuItem();
-}
+          WindowDesign{QStringLiteral("frmBruchU3"), QStringLiteral(""), QSize(1016, 722)}) {}
 
 void TfrmBruchU3::makeChildren() {
   KalkoraWindow::makeChildren();
+  addCloseMenuItem();
   QWidget* client = clientArea();
   client->setFont(ArialPixelFont(16, true));
 
