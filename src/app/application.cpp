@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/window_set.h"
 #include "drawing/fonts.h"
+#include "frame/sized_icon.h"
 
 namespace kalkora {
 
@@ -17,9 +18,10 @@ void PrepareApplication(QApplication& app) {
   // same widths on every machine.
   LoadProgramFonts();
   // The desktop pairs the windows with the installed desktop entry (name and icon in the task
-  // bar) by this name; the window icon is the picture that entry installs.
+  // bar) by this name; the window icon is the picture that entry installs, in its PNG sizes.
   QGuiApplication::setDesktopFileName(QStringLiteral(KALKORA_APPLICATION_ID));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kalkora.svg")));
+  QApplication::setWindowIcon(
+      SizedIcon(QStringLiteral(":/icons/%1x%1/kalkora.png"), {16, 32, 48, 64, 128, 256}));
 }
 
 TfrmKalkora& StartKalkora() {

@@ -33,7 +33,7 @@ TEST_F(ProgramTest, NamesItsDesktopEntry) {
 }
 
 TEST_F(ProgramTest, EveryWindowShowsTheKalkoraIcon) {
-  for (const int size : {16, 32, 256}) expectKalkoraIcon(mainWindow().windowIcon(), size);
+  for (const int size : {16, 24, 32, 256}) expectKalkoraIcon(mainWindow().windowIcon(), size);
   clickMenu(QStringLiteral("menStufe1E"));
   QWidget* exercise = openChildWindow();
   ASSERT_NE(exercise, nullptr);
