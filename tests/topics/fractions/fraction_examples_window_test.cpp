@@ -17,6 +17,7 @@
 #include "base/selection.h"
 #include "drawing/markup.h"
 #include "drawing/page.h"
+#include "example_window_test.h"
 #include "frame/palette.h"
 #include "page_pixels.h"
 #include "program_test.h"
@@ -90,31 +91,8 @@ QImage RowsOf(int topic, int level, int example) {
 int BandTop(int i) { return PixelRow(45 - 20 * i + 7); }
 int BandBottom(int i) { return PixelRow(45 - 20 * i - 7); }
 
-class FractionExamplesTest : public test::ProgramTest {
+class FractionExamplesTest : public test::ExampleWindowTest<TfrmBruchM> {
  protected:
-  void TearDown() override {
-    if (window) close();
-    ProgramTest::TearDown();
-  }
-  void open(const char* menu) {
-    clickMenu(QString::fromUtf8(menu));
-    window = qobject_cast<TfrmBruchM*>(openChildWindow());
-    ASSERT_NE(window, nullptr);
-    ProcessEvents();
-  }
-  void close() {
-    window->close();
-    ProcessEvents();
-    window = nullptr;
-  }
-  void chooseLevel(int level) {
-    QTest::mouseClick(window->levelButton(level), Qt::LeftButton);
-    ProcessEvents();
-  }
-  void askForMore() {
-    QTest::mouseClick(window->moreExamplesButton(), Qt::LeftButton);
-    ProcessEvents();
-  }
   // Presses "Weitere Beispiele" until one of the three examples is wanted; its number, or 0.
   int moreUntil(const std::function<bool(const TBruchM&)>& wanted) {
     for (int press = 0; press < 500; ++press) {
@@ -125,9 +103,6 @@ class FractionExamplesTest : public test::ProgramTest {
     }
     return 0;
   }
-  QImage painted() const { return window->findChild<QWidget*>("pnt")->grab().toImage(); }
-
-  TfrmBruchM* window = nullptr;
 };
 
 TEST_F(FractionExamplesTest, EachTopicOpensAtStufe1WithThreeExamplesAndItsInstruction) {

@@ -15,6 +15,7 @@
 #include "base/selection.h"
 #include "drawing/markup.h"
 #include "drawing/page.h"
+#include "example_window_test.h"
 #include "frame/palette.h"
 #include "page_pixels.h"
 #include "program_test.h"
@@ -65,31 +66,8 @@ constexpr int kBodyTop = 60;
 constexpr int kDivisionTop = 100;
 constexpr int kBodyBottom = 700;
 
-class StepwiseExamplesTest : public test::ProgramTest {
+class StepwiseExamplesTest : public test::ExampleWindowTest<TfrmBruchM> {
  protected:
-  void TearDown() override {
-    if (window) close();
-    ProgramTest::TearDown();
-  }
-  void open(const char* menu) {
-    clickMenu(QString::fromUtf8(menu));
-    window = qobject_cast<TfrmBruchM*>(openChildWindow());
-    ASSERT_NE(window, nullptr);
-    ProcessEvents();
-  }
-  void close() {
-    window->close();
-    ProcessEvents();
-    window = nullptr;
-  }
-  void chooseLevel(int level) {
-    QTest::mouseClick(window->levelButton(level), Qt::LeftButton);
-    ProcessEvents();
-  }
-  void askForMore() {
-    QTest::mouseClick(window->moreExamplesButton(), Qt::LeftButton);
-    ProcessEvents();
-  }
   void pressWeiter() {
     ASSERT_TRUE(window->stepButton()->isVisible());
     QTest::mouseClick(window->stepButton(), Qt::LeftButton);
@@ -100,11 +78,8 @@ class StepwiseExamplesTest : public test::ProgramTest {
     window->stepMenuItem()->trigger();
     ProcessEvents();
   }
-  QImage painted() const { return window->findChild<QWidget*>("pnt")->grab().toImage(); }
   QString label() const { return window->instructionLabel()->text(); }
   bool levelsEnabled() const { return window->levelButton(1)->isEnabled(); }
-
-  TfrmBruchM* window = nullptr;
 };
 
 TEST_F(StepwiseExamplesTest, UnlikeDenominatorsAreWorkedThroughInFourSteps) {

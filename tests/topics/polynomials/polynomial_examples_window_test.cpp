@@ -20,6 +20,7 @@
 #include "base/shared_functions.h"
 #include "drawing/markup.h"
 #include "drawing/page.h"
+#include "example_window_test.h"
 #include "frame/palette.h"
 #include "page_pixels.h"
 #include "program_test.h"
@@ -74,31 +75,8 @@ constexpr int kHeadingRight = 180;
 int BandTop(int k) { return PixelRow(kHeadingY[static_cast<std::size_t>(k - 1)]) - 3; }
 int BandBottom(int k) { return PixelRow(kHeadingY[static_cast<std::size_t>(k - 1)] - 13); }
 
-class PolynomialExamplesTest : public test::ProgramTest {
+class PolynomialExamplesTest : public test::ExampleWindowTest<TfrmPolynomeM> {
  protected:
-  void TearDown() override {
-    if (window != nullptr && window->isVisible()) close();
-    ProgramTest::TearDown();
-  }
-
-  void open(const char* menu) {
-    clickMenu(QString::fromUtf8(menu));
-    window = qobject_cast<TfrmPolynomeM*>(openChildWindow());
-    ASSERT_NE(window, nullptr);
-    ProcessEvents();
-  }
-  void close() {
-    window->close();
-    ProcessEvents();
-  }
-  void chooseLevel(int level) {
-    QTest::mouseClick(window->levelButton(level), Qt::LeftButton);
-    ProcessEvents();
-  }
-  void askForMore() {
-    QTest::mouseClick(window->moreExamplesButton(), Qt::LeftButton);
-    ProcessEvents();
-  }
   void startSteps() {
     ASSERT_TRUE(window->stepMenuItem()->isVisible());
     window->stepMenuItem()->trigger();
@@ -115,12 +93,9 @@ class PolynomialExamplesTest : public test::ProgramTest {
   bool inSteps() const {
     return window->stepButton()->isVisible() && !window->stepMenuItem()->isVisible();
   }
-  QImage painted() const { return window->findChild<QWidget*>("pnt")->grab().toImage(); }
   std::array<Text, 3> solutions() const {
     return {Item(1).LoesungMarkup, Item(2).LoesungMarkup, Item(3).LoesungMarkup};
   }
-
-  TfrmPolynomeM* window = nullptr;
 };
 
 TEST_F(PolynomialExamplesTest, EachKindOpensFromTheMenuWithItsTextsAndThreeExamples) {

@@ -15,6 +15,7 @@
 #include "base/selection.h"
 #include "drawing/markup.h"
 #include "drawing/page.h"
+#include "example_window_test.h"
 #include "frame/palette.h"
 #include "page_pixels.h"
 #include "program_test.h"
@@ -79,36 +80,7 @@ QImage Reference(Draw draw) {
 int BandTop(int k) { return PixelRow(kHeadingY[static_cast<std::size_t>(k - 1)]) - 30; }
 int BandBottom(int k) { return PixelRow(kHeadingY[static_cast<std::size_t>(k - 1)]) + 80; }
 
-class PowerExamplesTest : public test::ProgramTest {
- protected:
-  void TearDown() override {
-    if (window) close();
-    ProgramTest::TearDown();
-  }
-
-  void open(const char* menu) {
-    clickMenu(QString::fromUtf8(menu));
-    window = qobject_cast<TfrmPotenzenM*>(openChildWindow());
-    ASSERT_NE(window, nullptr);
-    ProcessEvents();
-  }
-  void close() {
-    window->close();
-    ProcessEvents();
-    window = nullptr;
-  }
-  void chooseLevel(int level) {
-    QTest::mouseClick(window->levelButton(level), Qt::LeftButton);
-    ProcessEvents();
-  }
-  void askForMore() {
-    QTest::mouseClick(window->moreExamplesButton(), Qt::LeftButton);
-    ProcessEvents();
-  }
-  QImage painted() const { return window->findChild<QWidget*>("pnt")->grab().toImage(); }
-
-  TfrmPotenzenM* window = nullptr;
-};
+class PowerExamplesTest : public test::ExampleWindowTest<TfrmPotenzenM> {};
 
 TEST_F(PowerExamplesTest, EachRuleOpensFromTheMenuWithItsCaptionRuleAndThreeExamples) {
   for (const RuleWindow& r : Rules()) {

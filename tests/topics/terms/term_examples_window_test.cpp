@@ -9,6 +9,7 @@
 #include "base/random.h"
 #include "base/selection.h"
 #include "drawing/markup.h"
+#include "example_window_test.h"
 #include "frame/palette.h"
 #include "practice/example_window.h"
 #include "program_test.h"
@@ -31,35 +32,8 @@ const TTerm& LikeTerm(int i) { return AddSubTerme[static_cast<std::size_t>(i)]; 
 // The paint-box pixel row of a page y on the example page (y 35 at the top, 10 pixels a unit).
 int PixelRow(double pageY) { return static_cast<int>((35 - pageY) * 10); }
 
-class TermExamplesTest : public test::ProgramTest {
+class TermExamplesTest : public test::ExampleWindowTest<ExampleWindow> {
  protected:
-  void TearDown() override {
-    if (window) close();
-    ProgramTest::TearDown();
-  }
-
-  void open(const char* menuItem) {
-    clickMenu(menuItem);
-    window = qobject_cast<ExampleWindow*>(openChildWindow());
-    ASSERT_NE(window, nullptr);
-    ProcessEvents();
-  }
-  void close() {
-    window->close();
-    ProcessEvents();
-    window = nullptr;
-  }
-  void chooseLevel(int level) {
-    QTest::mouseClick(window->levelButton(level), Qt::LeftButton);
-    ProcessEvents();
-  }
-  void askForMore() {
-    QTest::mouseClick(window->moreExamplesButton(), Qt::LeftButton);
-    ProcessEvents();
-  }
-
-  QImage painted() const { return window->findChild<QWidget*>("pnt")->grab().toImage(); }
-
   // Pixels of the colour in the text line at page y, between pixel columns [fromX, toX).
   int pixelsInLine(const QImage& page, double pageY, const QColor& colour, int fromX = 0,
                    int toX = 1000) const {
@@ -71,8 +45,6 @@ class TermExamplesTest : public test::ProgramTest {
     }
     return count;
   }
-
-  ExampleWindow* window = nullptr;
 };
 
 // The substitution line of each example (page y 13 and −17), left of the arrow.
