@@ -145,7 +145,7 @@ void DefmengeU(int index) {
         break;
     }
   }
-  item.Text[1] = FinishedTaskText(numerator);
+  item.Text[1] = WithoutUnitCoefficients(FinishedTaskText(numerator));  // ‹x›, never ‹1·x›
   item.Text[4] = FinishedTaskText(denominator);
   item.Loesung = FinishedSolutionText(solution);
 }
