@@ -1,8 +1,9 @@
 // kalkora-screenshot [--fail-on-blank] [--may-be-blank WINDOW]... FOLDER [NAME-FILTER]
 // Renders the main window and the windows opened from its menu into PNG files, offscreen,
 // with a fixed random seed so that the pictures can be compared from run to run: the scenes of
-// shots.cpp, and every other command of the menu, found by walking it. A command that runs a
-// dialog of its own is pictured with its dialog, which is then closed.
+// shots.cpp, and every other command of the menu, found by walking it. A dialog a command shows
+// is pictured like a window; one that runs an event loop of its own is pictured from inside it
+// and then closed.
 // --fail-on-blank: exits with 1 when a picture is blank (almost all of it one colour), except
 // pictures of the windows named by --may-be-blank (object names, "frmBruchM").
 
@@ -101,18 +102,26 @@ QString WindowName(const QWidget& window) {
                                        : window.objectName();
 }
 
-// A command that runs a dialog with an event loop of its own returns only when the dialog
-// closes: the dialog is pictured and closed from inside that loop.
-void PictureDialogFromInside(Pictures& pictures, const QString& file, int& failures,
-                             bool& pictured) {
-  pictured = false;
-  QTimer::singleShot(0, [&pictures, file, &failures, &pictured] {
+// Triggers a menu item. A command that runs a dialog with an event loop of its own returns only
+// when the dialog closes: such a dialog is pictured and closed from inside that loop. Returns
+// whether that happened.
+bool TriggerMenuItem(QAction& item, Pictures& pictures, const QString& file, int& failures) {
+  bool triggering = true;
+  bool pictured = false;
+  QTimer inside;  // ends with this call, so it never fires later
+  inside.setSingleShot(true);
+  QObject::connect(&inside, &QTimer::timeout, [&] {
     QWidget* dialog = QApplication::activeModalWidget();
-    if (!dialog || qobject_cast<kalkora::KalkoraWindow*>(dialog)) return;
+    if (!triggering || !dialog || qobject_cast<kalkora::KalkoraWindow*>(dialog)) return;
     if (!pictures.save(*dialog, file, WindowName(*dialog))) ++failures;
     pictured = true;
     dialog->close();
   });
+  inside.start(0);
+  item.trigger();
+  triggering = false;
+  kalkora::screenshot::Settle();
+  return pictured;
 }
 
 }  // namespace
@@ -155,10 +164,7 @@ int main(int argc, char* argv[]) {
         ++failures;
         continue;
       }
-      bool dialogPictured = false;
-      PictureDialogFromInside(pictures, shot.file, failures, dialogPictured);
-      item->trigger();
-      kalkora::screenshot::Settle();
+      const bool dialogPictured = TriggerMenuItem(*item, pictures, shot.file, failures);
       window = visibleChildWindow(main);
       if (!window) {
         if (!dialogPictured) {
