@@ -128,6 +128,14 @@ int Learner::below(int n) {
   return n <= 1 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(random_);
 }
 
+QPoint Learner::pointIn(QSize area) {
+  // One draw after the other: the order in which a call's arguments are evaluated differs from
+  // compiler to compiler, and a session must be the same in every build.
+  const int x = below(area.width());
+  const int y = below(area.height());
+  return {x, y};
+}
+
 bool Learner::chance(double probability) {
   return std::uniform_real_distribution<double>(0, 1)(random_) < probability;
 }
@@ -307,7 +315,7 @@ Action Learner::clickControl(QWidget& window) {
   // A point of the control that no other widget covers, if there is one.
   QPoint point = control->rect().center();
   for (int attempt = 0; attempt < 8; ++attempt) {
-    const QPoint candidate(below(control->width()), below(control->height()));
+    const QPoint candidate = pointIn(control->size());
     QWidget* hit = window.childAt(control->mapTo(&window, candidate));
     if (hit == control || control->isAncestorOf(hit)) {
       point = candidate;
@@ -335,7 +343,7 @@ Action Learner::clickControl(QWidget& window) {
 
 Action Learner::clickAnywhere(QWidget& window) {
   const QSize area = ShownSize(window);
-  const QPoint point(below(area.width()), below(area.height()));
+  const QPoint point = pointIn(area);
   return {QStringLiteral("click %1 at %2, %3").arg(Name(&window)).arg(point.x()).arg(point.y()),
           [&window, point] { Click(window, point); }};
 }
@@ -349,7 +357,7 @@ Action Learner::clickBlockedWindow() {
   if (blocked.empty()) return wait();
   QWidget* window = blocked.at(static_cast<std::size_t>(below(static_cast<int>(blocked.size()))));
   const QSize area = ShownSize(*window);
-  const QPoint point(below(area.width()), below(area.height()));
+  const QPoint point = pointIn(area);
   return {QStringLiteral("click the blocked %1 at %2, %3")
               .arg(Name(window))
               .arg(point.x())

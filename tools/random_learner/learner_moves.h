@@ -33,6 +33,7 @@ class Learner {
  private:
   int below(int n);
   bool chance(double probability);
+  QPoint pointIn(QSize area);
   QChar anyCharacter();
   QString typedCharacters(const QWidget* focus, int count);
   QString pastedText();
