@@ -63,29 +63,43 @@ QWidget* visibleChildWindow(const QWidget& main) {
   return nullptr;
 }
 
-// Counts the pictures written, and the blank ones among them.
+QString WindowName(const QWidget& window) {
+  return window.objectName().isEmpty() ? QString::fromLatin1(window.metaObject()->className())
+                                       : window.objectName();
+}
+
+// Writes the pictures, and keeps the blank ones among the pictures of windows.
 class Pictures {
  public:
   explicit Pictures(const Options& options) : options_(options) {}
 
-  bool save(QWidget& pictured, const QString& file, const QString& windowName) {
+  // Writes a picture.
+  bool save(const QImage& picture, const QString& file) {
     const QString path = options_.folder.filePath(file + ".png");
-    const QImage picture = pictured.grab().toImage();
     if (!picture.save(path)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       return false;
     }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+  }
+
+  // Writes a picture of a window and judges whether the window is blank.
+  bool saveWindow(QWidget& window, const QString& file) {
+    const QImage picture = window.grab().toImage();
+    if (!save(picture, file)) return false;
+    const QString name = WindowName(window);
     const double share = kalkora::screenshot::LargestColourShare(picture);
     const bool blank = share >= kalkora::screenshot::kBlankShare;
-    std::printf("%s  (%s: one colour on %.1f %%%s)\n", qPrintable(path), qPrintable(windowName),
-                share * 100, blank ? ", blank" : "");
-    if (blank && options_.mayBeBlank.contains(windowName)) {
-      std::printf("  %s may still be blank\n", qPrintable(windowName));
+    std::printf("  %s: one colour on %.1f %% of the window%s\n", qPrintable(name), share * 100,
+                blank ? ", blank" : "");
+    if (blank && options_.mayBeBlank.contains(name)) {
+      std::printf("  %s may still be blank\n", qPrintable(name));
     } else if (blank) {
       blank_ << file;
-    } else if (options_.mayBeBlank.contains(windowName)) {
+    } else if (options_.mayBeBlank.contains(name)) {
       std::printf("  %s shows content now: it need not be named by --may-be-blank any more\n",
-                  qPrintable(windowName));
+                  qPrintable(name));
     }
     return true;
   }
@@ -96,11 +110,6 @@ class Pictures {
   const Options& options_;
   QStringList blank_;
 };
-
-QString WindowName(const QWidget& window) {
-  return window.objectName().isEmpty() ? QString::fromLatin1(window.metaObject()->className())
-                                       : window.objectName();
-}
 
 // Triggers a menu item. A command that runs a dialog with an event loop of its own returns only
 // when the dialog closes: such a dialog is pictured and closed from inside that loop. Returns
@@ -113,7 +122,7 @@ bool TriggerMenuItem(QAction& item, Pictures& pictures, const QString& file, int
   QObject::connect(&inside, &QTimer::timeout, [&] {
     QWidget* dialog = QApplication::activeModalWidget();
     if (!triggering || !dialog || qobject_cast<kalkora::KalkoraWindow*>(dialog)) return;
-    if (!pictures.save(*dialog, file, WindowName(*dialog))) ++failures;
+    if (!pictures.saveWindow(*dialog, file)) ++failures;
     pictured = true;
     dialog->close();
   });
@@ -180,15 +189,8 @@ int main(int argc, char* argv[]) {
     kalkora::screenshot::Settle();
     if (shot.render) {
       // A rendered picture (a sheet of paper) is written as it is, not judged as a window.
-      const QString path = options.folder.filePath(shot.file + ".png");
-      const QImage picture = shot.render(*window);
-      if (picture.isNull() || !picture.save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        ++failures;
-      } else {
-        std::printf("%s\n", qPrintable(path));
-      }
-    } else if (!pictured || !pictures.save(*pictured, shot.file, WindowName(*pictured))) {
+      if (!pictures.save(shot.render(*window), shot.file)) ++failures;
+    } else if (!pictured || !pictures.saveWindow(*pictured, shot.file)) {
       ++failures;
     }
     if (pictured && pictured != window) {
