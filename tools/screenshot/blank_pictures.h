@@ -14,6 +14,4 @@ inline constexpr double kBlankShare = 0.98;
 // The share of the pixels that have the picture's most frequent colour (1 for an empty picture).
 double LargestColourShare(const QImage& picture);
 
-inline bool IsBlank(const QImage& picture) { return LargestColourShare(picture) >= kBlankShare; }
-
 }  // namespace kalkora::screenshot
