@@ -1,7 +1,6 @@
 #include "random_learner.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -38,8 +37,8 @@ bool IsPlatformLimit(const QString& message) {
 }
 
 void CollectWarning(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  const bool serious = type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg;
-  if (serious && !IsPlatformLimit(message)) warnings() << message;
+  if (IsPlatformLimit(message)) return;  // said at every window shown: not worth a line
+  if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) warnings() << message;
   if (previousHandler()) previousHandler()(type, context, message);
 }
 
