@@ -2,7 +2,6 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
-#include "app/window_set.h"
 
 int main(int argc, char* argv[]) {
   // Options of the program (--help, --version, --worksheet …) are answered without a window.
@@ -11,8 +10,5 @@ int main(int argc, char* argv[]) {
   }
   QApplication app(argc, argv);
   kalkora::PrepareApplication(app);
-  kalkora::StartKalkora();
-  const int result = QApplication::exec();
-  kalkora::DestroyWindows();
-  return result;
+  return kalkora::RunKalkora();
 }

@@ -33,4 +33,11 @@ TfrmKalkora& StartKalkora() {
   return main;
 }
 
+int RunKalkora() {
+  StartKalkora();
+  const int result = QApplication::exec();
+  DestroyWindows();
+  return result;
+}
+
 }  // namespace kalkora

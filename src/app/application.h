@@ -13,4 +13,8 @@ void PrepareApplication(QApplication& app);
 // Creates the 18 windows and shows the main window, centred on the screen.
 TfrmKalkora& StartKalkora();
 
+// The program's whole life after PrepareApplication: starts it, runs the event loop until the
+// main window closes and destroys the windows. Returns the event loop's result.
+int RunKalkora();
+
 }  // namespace kalkora

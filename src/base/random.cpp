@@ -17,6 +17,12 @@ std::optional<std::uint32_t>& fixedSeed() {
   return seed;
 }
 
+// The values that stand in for the clock while a repeatable clock is in use.
+std::optional<std::mt19937>& repeatableClock() {
+  static std::optional<std::mt19937> clock;
+  return clock;
+}
+
 }  // namespace
 
 int Random(int n) {
@@ -39,6 +45,10 @@ void Randomize() {
     engine().seed(*fixedSeed());
     return;
   }
+  if (repeatableClock()) {
+    engine().seed((*repeatableClock())());
+    return;
+  }
   engine().seed(ClockSeed());
 }
 
@@ -47,7 +57,15 @@ void SetRandomSeed(std::uint32_t seed) {
   engine().seed(seed);
 }
 
-void ClearFixedRandomSeed() { fixedSeed().reset(); }
+void ClearFixedRandomSeed() {
+  fixedSeed().reset();
+  repeatableClock().reset();
+}
+
+void UseRepeatableClock(std::uint32_t seed) {
+  fixedSeed().reset();
+  repeatableClock().emplace(seed);
+}
 
 struct ScopedRandomSeed::Saved {
   std::mt19937 engine;

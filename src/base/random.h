@@ -17,7 +17,7 @@ void Randomize();
 // the clock: a window opened under a fixed seed then shows reproducible items.
 void SetRandomSeed(std::uint32_t seed);
 
-// Back to clock seeding for Randomize().
+// Back to clock seeding for Randomize() (also after UseRepeatableClock).
 void ClearFixedRandomSeed();
 
 // The value Randomize() would seed the source with from the clock now; draws nothing.
@@ -37,5 +37,10 @@ class ScopedRandomSeed {
   struct Saved;
   std::unique_ptr<Saved> saved_;
 };
+
+// Randomize() seeds the source from a sequence of values started from `seed` instead of the
+// clock: every window opening draws new items, as under the clock, and yet a whole session can
+// be repeated (the random-learner driver). A fixed seed (SetRandomSeed) still takes precedence.
+void UseRepeatableClock(std::uint32_t seed);
 
 }  // namespace kalkora

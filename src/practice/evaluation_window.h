@@ -27,6 +27,12 @@ class TfrmAuswertung : public KalkoraWindow {
 
   int Prozent() const { return prozent_; }
   bool countUpRunning() const { return timer_.isActive(); }
+  // What is shown: the points and the wrong points over the attempts ("12,5 / 15") and the
+  // two percentages, for tests.
+  const QLabel* pointsPanel() const { return pnlRichtig_; }
+  const QLabel* wrongPointsPanel() const { return pnlFalsch_; }
+  const QLabel* rightPercentage() const { return lblPRichtig_; }
+  const QLabel* wrongPercentage() const { return lblPFalsch_; }
 
   // The pause between two steps of the count-up (tests shorten it).
   static void SetStepIntervalForTesting(int milliseconds);

@@ -349,6 +349,14 @@ void ExerciseWindow::btnWeiterClick() {
     }
     return;
   }
+  // No pass follows the last one. The press on "Weiter" took the focus from the field being
+  // typed in and so judged it: its answer may have finished the pass (and "Auswertung" has
+  // taken the button's place already) or been a first wrong answer, which leaves no row open
+  // either. The click shows "Auswertung" and starts nothing.
+  if (practice::Durchgang >= practice::Durchgaenge) {
+    controls_.setWeiterShown(false);
+    return;
+  }
   prepareItems();
   practice::StartNextPass();
   controls_.showPass();

@@ -13,13 +13,20 @@
 namespace kalkora {
 namespace {
 
+// The names of the controls, by which Find finds them again.
+const QString kPassLabel = QStringLiteral("lblDurchgang");
+const QString kAttemptsLabel = QStringLiteral("lblAktVersuche");
+const QString kPointsLabel = QStringLiteral("lblAktPunkte");
+const QString kWeiterButton = QStringLiteral("btnWeiter");
+const QString kAuswertungButton = QStringLiteral("btnAuswertung");
+
 QLabel* CounterGroup(QWidget* client, const QString& group, const QString& label,
                      const QString& title, QRect place, const QColor& colour) {
   auto* box = new QGroupBox(title, client);
   box->setObjectName(QStringLiteral("grp") + group);
   box->setGeometry(place);
   auto* counter = new QLabel(box);
-  counter->setObjectName(QStringLiteral("lbl") + label);
+  counter->setObjectName(label);
   counter->setAlignment(Qt::AlignCenter);
   counter->setFont(ArialPixelFont(21, true));
   QPalette colours = counter->palette();
@@ -51,15 +58,29 @@ QColor ColourOf(practice::MessageColour colour) {
 PracticeControls::PracticeControls(QWidget* client, int counterHeight) {
   const QColor navy(0, 0, 128);
   const QColor maroon(128, 0, 0);
-  lblDurchgang_ = CounterGroup(client, "Durchgang", "Durchgang", QStringLiteral(" Durchgang "),
+  lblDurchgang_ = CounterGroup(client, "Durchgang", kPassLabel, QStringLiteral(" Durchgang "),
                                QRect(7, 655, 218, 55), navy);
-  lblAktVersuche_ = CounterGroup(client, "Versuche", "AktVersuche", QStringLiteral(" Versuche "),
+  lblAktVersuche_ = CounterGroup(client, "Versuche", kAttemptsLabel, QStringLiteral(" Versuche "),
                                  QRect(240, 655, 153, counterHeight), navy);
-  lblAktPunkte_ = CounterGroup(client, "Punkte", "AktPunkte", QStringLiteral(" Punkte "),
+  lblAktPunkte_ = CounterGroup(client, "Punkte", kPointsLabel, QStringLiteral(" Punkte "),
                                QRect(408, 655, 153, counterHeight), maroon);
-  btnAuswertung_ = BottomButton(client, "btnAuswertung", QStringLiteral("Auswertung"));
-  btnWeiter_ = BottomButton(client, "btnWeiter", QStringLiteral("Weiter"));  // on top
+  btnAuswertung_ = BottomButton(client, kAuswertungButton, QStringLiteral("Auswertung"));
+  btnWeiter_ = BottomButton(client, kWeiterButton, QStringLiteral("Weiter"));  // on top
   setWeiterShown(true);
+}
+
+std::optional<PracticeControls> PracticeControls::Find(const QWidget& window) {
+  PracticeControls controls;
+  controls.lblDurchgang_ = window.findChild<QLabel*>(kPassLabel);
+  controls.lblAktVersuche_ = window.findChild<QLabel*>(kAttemptsLabel);
+  controls.lblAktPunkte_ = window.findChild<QLabel*>(kPointsLabel);
+  controls.btnWeiter_ = window.findChild<QPushButton*>(kWeiterButton);
+  controls.btnAuswertung_ = window.findChild<QPushButton*>(kAuswertungButton);
+  if (!controls.lblDurchgang_ || !controls.lblAktVersuche_ || !controls.lblAktPunkte_ ||
+      !controls.btnWeiter_ || !controls.btnAuswertung_) {
+    return std::nullopt;
+  }
+  return controls;
 }
 
 void PracticeControls::setWeiterShown(bool shown) {

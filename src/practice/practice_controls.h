@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <functional>
+#include <optional>
 
 #include "base/text.h"
 #include "practice/practice_run.h"
@@ -23,8 +24,16 @@ class PracticeControls {
   // "Weiter" on top of it. Create them after the paint box, which they lie on.
   PracticeControls(QWidget* client, int counterHeight);
 
+  // The controls of a window that has them (none where it has none), for tests and tools that
+  // look at any exercise window.
+  static std::optional<PracticeControls> Find(const QWidget& window);
+
   QPushButton* weiter() const { return btnWeiter_; }
   QPushButton* auswertung() const { return btnAuswertung_; }
+  // The counters as shown: the pass ("2 / 3"), the judged answers and the points.
+  const QLabel* passLabel() const { return lblDurchgang_; }
+  const QLabel* attemptsLabel() const { return lblAktVersuche_; }
+  const QLabel* pointsLabel() const { return lblAktPunkte_; }
 
   // Shows "Weiter" or, in its place, "Auswertung": the hidden one can be reached by no click,
   // key or tab. "Auswertung" takes the focus "Weiter" had.

@@ -67,6 +67,25 @@ TEST(ScopedRandomSeed, DrawsItsOwnSequenceAndLeavesTheSourceAsItWas) {
   EXPECT_GT(differing, 0);
 }
 
+TEST(Random, ARepeatableClockGivesNewDrawsAtEveryRandomizeAndRepeatsThem) {
+  const auto firstDraws = [] {
+    std::array<int, 4> draws{};
+    for (int& draw : draws) {
+      Randomize();
+      draw = Random(1000000);
+    }
+    return draws;
+  };
+  UseRepeatableClock(7);
+  const std::array<int, 4> session = firstDraws();
+  EXPECT_NE(session[0], session[1]);  // a window opened again shows other items
+  UseRepeatableClock(7);
+  EXPECT_EQ(firstDraws(), session);  // and the session repeats
+  UseRepeatableClock(8);
+  EXPECT_NE(firstDraws(), session);
+  ClearFixedRandomSeed();
+}
+
 TEST(RandomSigns, DrawsOnlyTheRequestedSignsAndBoth) {
   SetRandomSeed(3);
   Vz.fill(u'?');

@@ -243,6 +243,38 @@ TEST_F(ExerciseWindowTest, AfterTheLastPassEnterReachesAuswertung) {
   EXPECT_TRUE(Windows().frmAuswertung->isVisible());
 }
 
+// A click on "Weiter" moves the focus out of the field being typed in, which judges it. In the
+// last pass that answer leaves no row open, whether it finishes the last row or is a first
+// wrong answer waiting for its correction: the click then shows "Auswertung" in the place of
+// "Weiter" and starts no fourth pass.
+TEST_F(ExerciseWindowTest, AClickOnWeiterInTheLastPassStartsNoFourthPass) {
+  struct Case {
+    bool lastAnswerRight;
+    const char* points;
+  };
+  for (const Case& c : {Case{true, "5,0"}, Case{false, "4,0"}}) {
+    SCOPED_TRACE(c.lastAnswerRight);
+    window->FormActivate();
+    for (int pass = 1; pass <= 2; ++pass) {
+      for (int i = 1; i <= 5; ++i) answer(i, expected(i));
+      button("btnWeiter")->click();
+      ProcessEvents();
+    }
+    for (int i = 1; i <= 4; ++i) answer(i, expected(i));
+    AnswerField* last = window->answerField(5);
+    last->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(last, c.lastAnswerRight ? expected(5) : QStringLiteral("0"));
+    QTest::mouseClick(button("btnWeiter"), Qt::LeftButton);
+    ProcessEvents();
+    EXPECT_EQ(label("lblDurchgang"), "3 / 3");
+    EXPECT_EQ(label("lblAktVersuche"), "5");
+    EXPECT_EQ(label("lblAktPunkte"), c.points);
+    EXPECT_FALSE(button("btnWeiter")->isVisible());
+    EXPECT_TRUE(button("btnAuswertung")->isVisible());
+    EXPECT_EQ(last->isVisible(), !c.lastAnswerRight);  // a wrong answer may still be corrected
+  }
+}
+
 // The answered line of a row: the solution, or the learner's text with each exponent digit
 // raised, as the solutions write them (‹b^3f^62› is drawn ‹b³f⁶²›, not ‹b³f⁶2›).
 TEST_F(ExerciseWindowTest, AnsweredLineRaisesEveryDigitOfTheLearnersExponent) {
