@@ -85,8 +85,9 @@ void TfrmBruchM::btnWeiterClick() {
   if (explainMode_) {
     ++explainStep_;
     if (explainStep_ >= explainStepCount_) {
-      showStepButton(false);
+      // The choice first: the keyboard leaves the hidden "Weiter" for a control that is free.
       enableChoice(true);
+      showStepButton(false);
     }
   } else {
     ++exampleStep_;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -290,6 +291,29 @@ TEST_F(StepwiseExamplesTest, ReopeningInTheMiddleOfStepsStartsClean) {
   const QImage drawn =
       Reference([&](QPainter& painter) { DrawWorkedDivision(painter, Item(1).TermDiv, 1); });
   EXPECT_TRUE(SameArea(painted(), drawn, kDivisionTop, kBodyBottom));
+}
+
+// A learner who goes through the comparison with Space on "Weiter": at its last step "Weiter"
+// goes, and the keyboard moves on to a control that is shown (the levels are free again), not
+// stays on the hidden button, which Space would still press.
+TEST_F(StepwiseExamplesTest, TheComparisonEndsWithTheKeyboardOnAShownControl) {
+  open("menTermDivM");
+  QApplication::setActiveWindow(window);
+  for (const int level : {2, 3}) {
+    SCOPED_TRACE(level);
+    chooseLevel(level);
+    explain();
+    window->stepButton()->setFocus(Qt::TabFocusReason);
+    for (int step = 2; step <= fractions::ComparisonStepCount(level); ++step) {
+      ASSERT_EQ(QApplication::focusWidget(), window->stepButton());
+      QTest::keyClick(window->stepButton(), Qt::Key_Space);
+      ProcessEvents();
+    }
+    EXPECT_FALSE(window->stepButton()->isVisible());
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_TRUE(QApplication::focusWidget()->isVisible())
+        << QApplication::focusWidget()->objectName().toStdString();
+  }
 }
 
 // ---- every page of many examples on the paint box ----
