@@ -31,20 +31,9 @@ void OpenFractionExamples(benchmark::State& state) {
 // state.range(0): the topic, state.range(1): the level. Each paint shows new examples (made
 // before the clock runs).
 void PaintFractionExamples(benchmark::State& state) {
-  Program();
-  kalkora::TfrmBruchM& window = *kalkora::Windows().frmBruchM;
-  Program().mainMenu()->findChild<QAction*>(kMenuItems[state.range(0)])->trigger();
-  QApplication::processEvents();
-  window.levelButton(static_cast<int>(state.range(1)))->click();
-  QApplication::processEvents();
-  for (auto _ : state) {
-    window.moreExamplesButton()->click();
-    const auto start = std::chrono::steady_clock::now();
-    window.repaint();
-    state.SetIterationTime(kalkora::bench::SecondsSince(start));
-  }
-  window.close();
-  QApplication::processEvents();
+  kalkora::bench::PaintNewExamples(state, QString::fromLatin1(kMenuItems[state.range(0)]),
+                                   &kalkora::WindowSet::frmBruchM,
+                                   static_cast<int>(state.range(1)));
 }
 
 // Painting every step of a stepwise page: state.range(0) the topic (5, or 8 for the long

@@ -26,20 +26,9 @@ void OpenPowerExamples(benchmark::State& state) {
 // state.range(0): the rule, state.range(1): the level. Each paint shows new examples (made
 // before the clock runs).
 void PaintPowerExamples(benchmark::State& state) {
-  Program();
-  kalkora::TfrmPotenzenM& window = *kalkora::Windows().frmPotenzenM;
-  Program().mainMenu()->findChild<QAction*>(kMenuItems[state.range(0)])->trigger();
-  QApplication::processEvents();
-  window.levelButton(static_cast<int>(state.range(1)))->click();
-  QApplication::processEvents();
-  for (auto _ : state) {
-    window.moreExamplesButton()->click();
-    const auto start = std::chrono::steady_clock::now();
-    window.repaint();
-    state.SetIterationTime(kalkora::bench::SecondsSince(start));
-  }
-  window.close();
-  QApplication::processEvents();
+  kalkora::bench::PaintNewExamples(state, QString::fromLatin1(kMenuItems[state.range(0)]),
+                                   &kalkora::WindowSet::frmPotenzenM,
+                                   static_cast<int>(state.range(1)));
 }
 
 BENCHMARK(OpenPowerExamples)->DenseRange(1, 4)->UseManualTime()->Unit(benchmark::kMillisecond);

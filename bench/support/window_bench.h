@@ -55,4 +55,24 @@ void OpenFromMenu(benchmark::State& state, const QString& menuItem, Window* Wind
   }
 }
 
+// Painting a worked-example window at a level, with new examples each time (made before the
+// clock runs).
+template <typename Window>
+void PaintNewExamples(benchmark::State& state, const QString& menuItem, Window* WindowSet::*member,
+                      int level) {
+  Program().mainMenu()->findChild<QAction*>(menuItem)->trigger();
+  Window& window = *(Windows().*member);
+  QApplication::processEvents();
+  window.levelButton(level)->click();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    window.moreExamplesButton()->click();
+    const auto start = std::chrono::steady_clock::now();
+    window.repaint();
+    state.SetIterationTime(SecondsSince(start));
+  }
+  window.close();
+  QApplication::processEvents();
+}
+
 }  // namespace kalkora::bench
