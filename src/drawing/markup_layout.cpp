@@ -59,7 +59,9 @@ int LayOutMarkup(GlyphPainter* glyphs, int px, int py, TextView text, int size, 
   const int raise = smallSize / 2;
   const bool allSymbol = markers == Markers::AllSymbol;
   const FontFace& normal = Face(allSymbol ? FaceKind::Symbol : FaceKind::Arial, size, bold);
-  const FontFace& small = Face(allSymbol ? FaceKind::Symbol : FaceKind::Arial, smallSize, bold);
+  // The exponent face is looked up at the first exponent: most texts have none, and a face
+  // not made yet costs a font engine.
+  const FontFace* small = nullptr;
 
   QColor current = colours[0];
   int hashes = 0;
@@ -103,10 +105,11 @@ int LayOutMarkup(GlyphPainter* glyphs, int px, int py, TextView text, int size, 
     // An exponent: three quarters of the size, raised by half the small size. A "4" stands
     // one pixel further right and keeps one more pixel before the next character.
     const int extra = c == u'4' ? 1 : 0;
+    if (!small) small = &Face(allSymbol ? FaceKind::Symbol : FaceKind::Arial, smallSize, bold);
     if (glyphs) {
-      glyphs->draw(small, c, static_cast<qreal>(px + advance + extra), py - raise, current);
+      glyphs->draw(*small, c, static_cast<qreal>(px + advance + extra), py - raise, current);
     }
-    advance += small.advance(c) + extra;
+    advance += small->advance(c) + extra;
     exponent = false;
   }
   return clampToInt(advance);

@@ -6,10 +6,14 @@ namespace kalkora {
 
 ReferenceWindow::ReferenceWindow(const WindowDesign& design, QRect paintBox)
     : KalkoraWindow(design) {
-  addCloseMenuItem();
   pnt_ = new PaintBox(clientArea(), QStringLiteral("pnt"),
                       [this](QPainter& canvas) { pntPaint(canvas); });
   pnt_->setGeometry(paintBox);
+}
+
+void ReferenceWindow::makeChildren() {
+  KalkoraWindow::makeChildren();
+  addCloseMenuItem();
 }
 
 void ReferenceWindow::FormActivate() {

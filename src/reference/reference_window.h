@@ -19,6 +19,8 @@ class ReferenceWindow : public KalkoraWindow {
 
  protected:
   ReferenceWindow(const WindowDesign& design, QRect paintBox);
+  // The menu item "Schließen" is made when the window is first shown.
+  void makeChildren() override;
 
   // Draws the page on the paint box (pntPaint).
   virtual void pntPaint(QPainter& canvas) = 0;
