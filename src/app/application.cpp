@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "app/main_window.h"
+#include "app/title_page.h"
 #include "app/window_set.h"
 #include "drawing/fonts.h"
 #include "frame/sized_icon.h"
@@ -14,6 +15,8 @@ void PrepareApplication(QApplication& app) {
   // The main window ends the program when it closes; while a child window is open the main
   // window is hidden, and closing that child must not end it.
   app.setQuitOnLastWindowClosed(false);
+  // The title page's picture is decoded meanwhile.
+  StartDecodingSampleTerms();
   // "Arial" and the Symbol glyphs come from the program's own resources, so every text has the
   // same widths on every machine.
   LoadProgramFonts();

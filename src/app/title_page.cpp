@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
+#include <future>
+#include <system_error>
+#include <utility>
 
 #include "drawing/fonts.h"
 #include "drawing/jpeg.h"
@@ -57,13 +60,44 @@ QByteArray SampleTermsJpeg() {
   return file.readAll();
 }
 
-void ShowSampleTerms(QLabel& imgTerm, QByteArrayView jpeg) {
-  const QImage picture = DecodeJpeg(jpeg);
+namespace {
+
+void showPicture(QLabel& imgTerm, QImage picture) {
   if (picture.isNull()) {
     imgTerm.clear();
   } else {
-    imgTerm.setPixmap(QPixmap::fromImage(picture));
+    // The pixmap takes the decoded pixels over instead of copying them.
+    imgTerm.setPixmap(QPixmap::fromImage(std::move(picture)));
   }
+}
+
+std::future<QImage>& pendingPicture() {
+  static std::future<QImage> pending;
+  return pending;
+}
+
+}  // namespace
+
+void ShowSampleTerms(QLabel& imgTerm, QByteArrayView jpeg) {
+  showPicture(imgTerm, DecodeJpeg(jpeg));
+}
+
+void StartDecodingSampleTerms() {
+  std::future<QImage>& pending = pendingPicture();
+  if (pending.valid()) return;
+  try {
+    pending = std::async(std::launch::async,
+                         [jpeg = SampleTermsJpeg()] { return DecodeJpeg(jpeg); });
+  } catch (const std::system_error&) {
+    // No thread to be had: the title page decodes the picture itself.
+  }
+}
+
+QImage SampleTermsPicture() {
+  std::future<QImage>& pending = pendingPicture();
+  // get() leaves the future empty, so a later title page decodes its own.
+  if (pending.valid()) return pending.get();
+  return DecodeJpeg(SampleTermsJpeg());
 }
 
 TitlePage::TitlePage(QWidget* clientArea)
@@ -78,7 +112,7 @@ TitlePage::TitlePage(QWidget* clientArea)
   imgTerm_->setObjectName("imgTerm");
   imgTerm_->setGeometry(288, 192, 440, 440);
   imgTerm_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  ShowSampleTerms(*imgTerm_, SampleTermsJpeg());
+  showPicture(*imgTerm_, SampleTermsPicture());
 
   lblVersion_->setObjectName("lblVersion");
   lblVersion_->setFont(ArialPixelFont(16, true));

@@ -29,6 +29,13 @@ QByteArray SampleTermsJpeg();
 // empty, so that the page shows without the picture.
 void ShowSampleTerms(QLabel& imgTerm, QByteArrayView jpeg);
 
+// Starts decoding the sample-terms picture on a worker thread. Decoding needs nothing of the
+// toolkit, so the start (PrepareApplication) lets it run while the fonts are registered.
+void StartDecodingSampleTerms();
+// The decoded sample-terms picture: the worker's, once, when it was started; else decoded now.
+// A null image when the data cannot be read.
+QImage SampleTermsPicture();
+
 // The controls of the title page on the main window's client area: pntText (8, 8,
 // 1001 × 705), imgTerm (288, 192, 440 × 440) and lblVersion along the bottom edge.
 class TitlePage : public QObject {

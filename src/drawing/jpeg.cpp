@@ -31,12 +31,18 @@ QImage DecodeJpeg(QByteArrayView data) {
     return {};
   }
   if (width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide) return {};
-  QImage image(width, height, QImage::Format_RGB888);
+  // A greyscale picture stays one byte a pixel; a colour one is decoded straight into the
+  // layout a pixmap keeps (0xffRRGGBB words), so showing it converts no pixel.
+  const bool grey = colourspace == TJCS_GRAY;
+  QImage image(width, height, grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
   if (image.isNull()) return {};
+  const int pixelFormat = grey                              ? TJPF_GRAY
+                          : Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? TJPF_BGRA
+                                                            : TJPF_ARGB;
   // A damaged picture is refused as a whole rather than shown half grey.
   const int flags = TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS;
   if (tjDecompress2(handle.get(), bytes, size, image.bits(), width,
-                    static_cast<int>(image.bytesPerLine()), height, TJPF_RGB, flags) != 0) {
+                    static_cast<int>(image.bytesPerLine()), height, pixelFormat, flags) != 0) {
     return {};
   }
   return image;

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QImageWriter>
 #include <string>
 
 #include "app/title_page.h"
@@ -30,6 +32,46 @@ TEST(Jpeg, TheSampleTermsPictureIsA440PixelSquareWithDarkLettersOnWhite) {
   ASSERT_FALSE(dark.isEmpty());
   EXPECT_LT(dark.top(), 100);     // the first line near the top
   EXPECT_GT(dark.bottom(), 340);  // the last line near the bottom
+}
+
+TEST(Jpeg, TheSampleTermsPictureIsTheSameFromTheStartsWorkerAndDecodedOnTheSpot) {
+  StartDecodingSampleTerms();
+  const QImage fromWorker = SampleTermsPicture();
+  const QImage onTheSpot = SampleTermsPicture();  // the worker's result is taken once
+  ASSERT_EQ(fromWorker.size(), QSize(440, 440));
+  EXPECT_EQ(fromWorker, onTheSpot);
+  EXPECT_EQ(fromWorker, DecodeJpeg(SampleTermsJpeg()));
+}
+
+TEST(Jpeg, AColourPictureKeepsItsColours) {
+  // The sample picture is greyscale; a colour JPEG (made here by the toolkit's own writer) is
+  // decoded in colour and opaque.
+  QImage original(64, 32, QImage::Format_RGB32);
+  original.fill(QColor(200, 30, 40));
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 32; x < 64; ++x) original.setPixelColor(x, y, QColor(20, 60, 210));
+  }
+  QByteArray data;
+  QBuffer buffer(&data);
+  ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(QImageWriter(&buffer, "jpg").write(original));
+
+  const QImage picture = DecodeJpeg(data);
+  ASSERT_EQ(picture.size(), QSize(64, 32));
+  ASSERT_EQ(picture.format(), QImage::Format_RGB32);
+  const QColor red = picture.pixelColor(8, 16);
+  const QColor blue = picture.pixelColor(56, 16);
+  EXPECT_NEAR(red.red(), 200, 12);
+  EXPECT_NEAR(red.green(), 30, 12);
+  EXPECT_NEAR(red.blue(), 40, 12);
+  EXPECT_NEAR(blue.red(), 20, 12);
+  EXPECT_NEAR(blue.green(), 60, 12);
+  EXPECT_NEAR(blue.blue(), 210, 12);
+  // The unused byte of every pixel word is 0xff, as the pixel layout requires.
+  for (int y = 0; y < picture.height(); ++y) {
+    const auto* words = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    for (int x = 0; x < picture.width(); ++x) ASSERT_EQ(qAlpha(words[x]), 255) << x << "," << y;
+  }
 }
 
 QByteArray validJpeg() { return SampleTermsJpeg(); }
