@@ -1,6 +1,8 @@
 #include "drawing/fonts.h"
 
+#include <QFile>
 #include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
 #include <cmath>
 
@@ -8,32 +10,63 @@ namespace kalkora {
 
 namespace {
 
-const char* const kFontResources[] = {
+// "Arial": registered at start, the widgets and the title need it.
+const char* const kArialResources[] = {
     ":/fonts/LiberationSans-Regular.ttf",
     ":/fonts/LiberationSans-Bold.ttf",
-    ":/fonts/DejaVuSans.ttf",
 };
+// The Symbol glyphs: registered when a face of that family is first asked for. Registering a
+// font makes fontconfig read every glyph's character, which for this large font is a noticeable
+// part of the program's start, and the first window shows no Symbol glyph.
+const char* const kSymbolResource = ":/fonts/DejaVuSans.ttf";
 
-bool fontsTried = false;
-bool fontsLoaded = false;
+// The bytes of an embedded file as the program holds them, without a copy: the fonts are stored
+// uncompressed and live as long as the program, so the font database may keep pointing at them.
+// A compressed or missing file is read (and copied) the ordinary way.
+QByteArray resourceBytes(const char* path) {
+  const QString name = QString::fromLatin1(path);
+  const QResource resource(name);
+  if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                   static_cast<qsizetype>(resource.size()));
+  }
+  QFile file(name);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool addFont(const char* resource) {
+  if (QFontDatabase::addApplicationFontFromData(resourceBytes(resource)) >= 0) return true;
+  qWarning("Kalkora: cannot load the font %s", resource);
+  return false;
+}
+
+bool arialTried = false;
+bool arialLoaded = false;
+bool symbolTried = false;
+bool symbolLoaded = false;
+
+void loadSymbolFont() {
+  if (symbolTried) return;
+  symbolTried = true;
+  symbolLoaded = addFont(kSymbolResource);
+}
 
 }  // namespace
 
 void LoadProgramFonts() {
-  if (fontsTried) return;
-  fontsTried = true;
-  fontsLoaded = true;
-  for (const char* resource : kFontResources) {
-    if (QFontDatabase::addApplicationFont(QString::fromLatin1(resource)) < 0) {
-      qWarning("Kalkora: cannot load the font %s", resource);
-      fontsLoaded = false;
-    }
-  }
+  if (arialTried) return;
+  arialTried = true;
+  arialLoaded = true;
+  for (const char* resource : kArialResources) arialLoaded = addFont(resource) && arialLoaded;
   // Widgets that ask for "Arial" by name get the embedded font as well.
   QFont::insertSubstitution(QStringLiteral("Arial"), ArialFamily());
 }
 
-bool ProgramFontsLoaded() { return fontsLoaded; }
+bool ProgramFontsLoaded() {
+  LoadProgramFonts();
+  loadSymbolFont();
+  return arialLoaded && symbolLoaded;
+}
 
 int PointsToPixels(int points) {
   // points · 96 / 72, halves rounded up, as the platform's MulDiv does.
@@ -48,7 +81,11 @@ int ExponentSize(int points) {
 
 QString ArialFamily() { return QStringLiteral("Liberation Sans"); }
 
-QString SymbolFamily() { return QStringLiteral("DejaVu Sans"); }
+QString SymbolFamily() {
+  // Every font of this family is made after the embedded font is registered.
+  loadSymbolFont();
+  return QStringLiteral("DejaVu Sans");
+}
 
 QFont ArialPixelFont(int pixels, bool bold) {
   QFont font(ArialFamily());

@@ -8,10 +8,11 @@
 
 namespace kalkora {
 
-// Registers the embedded fonts with the application (once; later calls do nothing). Needs the
-// application object; PrepareApplication calls it.
+// Registers the embedded "Arial" fonts with the application (once; later calls do nothing).
+// Needs the application object; PrepareApplication calls it. The Symbol font is registered
+// when SymbolFamily() is first asked for.
 void LoadProgramFonts();
-// True once every embedded font has been registered.
+// Registers every embedded font not registered yet, and says whether all of them are.
 bool ProgramFontsLoaded();
 
 // The pixel size of a font of `points` points at 96 pixels per inch, rounded as the original
@@ -24,7 +25,7 @@ int ExponentSize(int points);
 
 // Family names of the embedded fonts.
 QString ArialFamily();   // "Liberation Sans"
-QString SymbolFamily();  // "DejaVu Sans"
+QString SymbolFamily();  // "DejaVu Sans" (registers the font first)
 
 // "Arial" of this size and weight, for widgets and painting.
 QFont ArialFont(int points, bool bold);
