@@ -23,6 +23,7 @@
 #include "frame/information_box.h"
 #include "pdf_reading.h"
 #include "practice/evaluation_window.h"
+#include "practice/example_window.h"
 #include "practice/practice_run.h"
 #include "topics/terms/substitution_exercise_window.h"
 #include "topics/terms/term_record.h"
@@ -171,6 +172,57 @@ TEST_F(KeyboardOnlyTest, AWholeSubstitutionRunWithoutTheMouse) {
   EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(mainWindow().isVisible());
   exercise = nullptr;
+}
+
+TEST_F(KeyboardOnlyTest, AWorkedExampleWindowWithoutTheMouse) {
+  openMenuBarMenu(QStringLiteral("Potenzen"));
+  choose(QStringLiteral("Musterbeispiele"), Qt::Key_Right);
+  choose(QStringLiteral("Multiplizieren"), Qt::Key_Return);
+  auto* window = qobject_cast<ExampleWindow*>(openChildWindow());
+  ASSERT_NE(window, nullptr);
+  activate(window);
+  const auto page = [window] { return window->findChild<QWidget*>("pnt")->grab().toImage(); };
+  ASSERT_TRUE(window->levelButton(1)->isChecked());
+
+  // Tab reaches the level group at its chosen button; the arrow key towards the next button
+  // (they stand side by side) chooses "Stufe 2", which shows examples of that level at once.
+  for (int step = 0; step < 5 && QApplication::focusWidget() != window->levelButton(1); ++step) {
+    press(Qt::Key_Tab);
+  }
+  ASSERT_EQ(QApplication::focusWidget(), window->levelButton(1));
+  const QImage atLevel1 = page();
+  press(Qt::Key_Right);
+  EXPECT_TRUE(window->levelButton(2)->isChecked());
+  const QImage atLevel2 = page();
+  EXPECT_NE(atLevel2, atLevel1);
+
+  // Tab goes on to "Weitere Beispiele"; Space and Enter each press it and show new examples
+  // of the same level.
+  for (int step = 0; step < 5 && QApplication::focusWidget() != window->moreExamplesButton();
+       ++step) {
+    press(Qt::Key_Tab);
+  }
+  ASSERT_EQ(QApplication::focusWidget(), window->moreExamplesButton());
+  press(Qt::Key_Space);
+  const QImage afterSpace = page();
+  EXPECT_NE(afterSpace, atLevel2);
+  press(Qt::Key_Return);
+  EXPECT_NE(page(), afterSpace);
+  EXPECT_TRUE(window->levelButton(2)->isChecked());
+
+  // Escape closes the window; the main window is back, and opening again starts at Stufe 1.
+  press(Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(mainWindow().isVisible());
+  activate(&mainWindow());
+  openMenuBarMenu(QStringLiteral("Potenzen"));
+  choose(QStringLiteral("Musterbeispiele"), Qt::Key_Right);
+  choose(QStringLiteral("Multiplizieren"), Qt::Key_Return);
+  ASSERT_EQ(openChildWindow(), window);
+  EXPECT_TRUE(window->levelButton(1)->isChecked());
+  activate(window);
+  press(Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(KeyboardOnlyTest, EscapeKeepsTheMainWindowAndTheRunningCountUp) {
