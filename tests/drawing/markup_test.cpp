@@ -308,6 +308,7 @@ TEST_F(Markup, SymbolEscapeDrawsNotEqualTwoPixelsHigher) {
   }
   expectSameAsReference(image, [](Reference& r) {
     QFont symbol(SymbolFamily());
+    symbol.setHintingPreference(QFont::PreferVerticalHinting);
     symbol.setPixelSize(32);
     const int width = symbolWidth(549, 32);
     const int offset = (width - QFontMetrics(symbol).horizontalAdvance(u'≠')) / 2;
@@ -337,6 +338,7 @@ TEST_P(SymbolText, DrawsTheSymbolFontsGlyph) {
   }
   expectSameAsReference(image, [c](Reference& r) {
     QFont symbol(SymbolFamily());
+    symbol.setHintingPreference(QFont::PreferVerticalHinting);
     symbol.setPixelSize(24);
     const int width = symbolWidth(c.perMille, 24);
     const int offset = (width - QFontMetrics(symbol).horizontalAdvance(QChar(c.drawn))) / 2;
