@@ -21,7 +21,15 @@ void ExampleWindow::makeChildren() {
   if (!layout.stepMenuCaption.isEmpty()) {
     menDarstellung_ = mainMenu()->addAction(layout.stepMenuCaption);
     menDarstellung_->setObjectName("menDarstellung");
-    connect(menDarstellung_, &QAction::triggered, this, [this] { menDarstellungClick(); });
+    connect(menDarstellung_, &QAction::triggered, this, [this] {
+      menDarstellungClick();
+      // The keyboard goes to the display's "Weiter": chosen with Alt, the arrow keys and Enter,
+      // the item would otherwise leave the keyboard on the menu bar, where Enter and Space
+      // press nothing.
+      if (btnWeiter_ != nullptr && btnWeiter_->isVisible()) {
+        btnWeiter_->setFocus(Qt::MenuBarFocusReason);
+      }
+    });
   }
   QWidget* client = clientArea();
   client->setFont(ArialPixelFont(16, true));

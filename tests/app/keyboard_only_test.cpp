@@ -69,6 +69,10 @@ class KeyboardOnlyTest : public test::ExerciseTest {
     QApplication::setActiveWindow(window);
     ProcessEvents();
   }
+  // The paint box of a worked-example window as the learner sees it.
+  static QImage page(const QWidget* window) {
+    return window->findChild<QWidget*>("pnt")->grab().toImage();
+  }
   // The visible dialog of this kind and name, or null.
   template <typename Dialog>
   static Dialog* shownDialog(const char* name) {
@@ -78,10 +82,11 @@ class KeyboardOnlyTest : public test::ExerciseTest {
     }
     return nullptr;
   }
-  // Opens a menu of the menu bar with Alt, the arrow keys and Down.
-  void openMenuBarMenu(const QString& caption) {
+  // Opens a menu of the menu bar with Alt, the arrow keys and Down (the main window's menu bar
+  // unless another is named).
+  void openMenuBarMenu(const QString& caption, QMenuBar* bar = nullptr) {
     press(Qt::Key_Alt);
-    QMenuBar* bar = mainWindow().mainMenu();
+    if (bar == nullptr) bar = mainWindow().mainMenu();
     ASSERT_NE(bar->activeAction(), nullptr);
     for (int step = 0; step < 10 && bar->activeAction()->text() != caption; ++step) {
       press(Qt::Key_Right);
@@ -181,7 +186,6 @@ TEST_F(KeyboardOnlyTest, AWorkedExampleWindowWithoutTheMouse) {
   auto* window = qobject_cast<ExampleWindow*>(openChildWindow());
   ASSERT_NE(window, nullptr);
   activate(window);
-  const auto page = [window] { return window->findChild<QWidget*>("pnt")->grab().toImage(); };
   ASSERT_TRUE(window->levelButton(1)->isChecked());
 
   // Tab reaches the level group at its chosen button; the arrow key towards the next button
@@ -190,10 +194,10 @@ TEST_F(KeyboardOnlyTest, AWorkedExampleWindowWithoutTheMouse) {
     press(Qt::Key_Tab);
   }
   ASSERT_EQ(QApplication::focusWidget(), window->levelButton(1));
-  const QImage atLevel1 = page();
+  const QImage atLevel1 = page(window);
   press(Qt::Key_Right);
   EXPECT_TRUE(window->levelButton(2)->isChecked());
-  const QImage atLevel2 = page();
+  const QImage atLevel2 = page(window);
   EXPECT_NE(atLevel2, atLevel1);
 
   // Tab goes on to "Weitere Beispiele"; Space and Enter each press it and show new examples
@@ -204,10 +208,10 @@ TEST_F(KeyboardOnlyTest, AWorkedExampleWindowWithoutTheMouse) {
   }
   ASSERT_EQ(QApplication::focusWidget(), window->moreExamplesButton());
   press(Qt::Key_Space);
-  const QImage afterSpace = page();
+  const QImage afterSpace = page(window);
   EXPECT_NE(afterSpace, atLevel2);
   press(Qt::Key_Return);
-  EXPECT_NE(page(), afterSpace);
+  EXPECT_NE(page(window), afterSpace);
   EXPECT_TRUE(window->levelButton(2)->isChecked());
 
   // Escape closes the window; the main window is back, and opening again starts at Stufe 1.
@@ -223,6 +227,72 @@ TEST_F(KeyboardOnlyTest, AWorkedExampleWindowWithoutTheMouse) {
   activate(window);
   press(Qt::Key_Escape);
   EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(KeyboardOnlyTest, TheStepwiseFractionExamplesWithoutTheMouse) {
+  openMenuBarMenu(QStringLiteral("Bruchterme"));
+  choose(QStringLiteral("Musterbeispiele"), Qt::Key_Right);
+  choose(QStringLiteral("Addieren/Subtrahieren"), Qt::Key_Right);
+  choose(QStringLiteral("ungleichnamig"), Qt::Key_Return);
+  auto* window = qobject_cast<ExampleWindow*>(openChildWindow());
+  ASSERT_NE(window, nullptr);
+  activate(window);
+
+  // The four steps of the unlike denominators: Tab reaches "Weiter", Enter and Space press it;
+  // the levels wait until the last step, where "Weiter" goes and the keyboard stays on a
+  // shown control.
+  for (int step = 0; step < 6 && QApplication::focusWidget() != window->stepButton(); ++step) {
+    press(Qt::Key_Tab);
+  }
+  ASSERT_EQ(QApplication::focusWidget(), window->stepButton());
+  QString instruction = window->instructionLabel()->text();
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Return}) {
+    press(key);
+    EXPECT_NE(window->instructionLabel()->text(), instruction);
+    instruction = window->instructionLabel()->text();
+  }
+  EXPECT_FALSE(window->stepButton()->isVisible());
+  EXPECT_TRUE(window->levelButton(1)->isEnabled());
+  EXPECT_TRUE(window->moreExamplesButton()->isEnabled());
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  EXPECT_TRUE(QApplication::focusWidget()->isVisible());
+  press(Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
+
+  // Dividing by terms at Stufe 2: Alt opens the window's own menu bar, where "Schrittweise
+  // Erklärung" starts the division of whole numbers step by step.
+  activate(&mainWindow());
+  openMenuBarMenu(QStringLiteral("Bruchterme"));
+  choose(QStringLiteral("Musterbeispiele"), Qt::Key_Right);
+  choose(QStringLiteral("Dividieren durch Terme"), Qt::Key_Return);
+  ASSERT_EQ(openChildWindow(), window);
+  activate(window);
+  for (int step = 0; step < 6 && QApplication::focusWidget() != window->levelButton(1); ++step) {
+    press(Qt::Key_Tab);
+  }
+  ASSERT_EQ(QApplication::focusWidget(), window->levelButton(1));
+  press(Qt::Key_Right);
+  ASSERT_TRUE(window->levelButton(2)->isChecked());
+  const QImage division = page(window);
+  press(Qt::Key_Alt);
+  QMenuBar* bar = window->mainMenu();
+  ASSERT_NE(bar->activeAction(), nullptr);
+  for (int step = 0; step < 5 && bar->activeAction()->text() != window->stepMenuItem()->text();
+       ++step) {
+    press(Qt::Key_Right);
+  }
+  ASSERT_EQ(bar->activeAction(), window->stepMenuItem());
+  press(Qt::Key_Return);
+  const QImage comparison = page(window);
+  EXPECT_NE(comparison, division);
+  EXPECT_FALSE(window->levelButton(1)->isEnabled());
+  // The keyboard is on "Weiter" of the comparison: Space shows its next step.
+  ASSERT_EQ(QApplication::focusWidget(), window->stepButton());
+  press(Qt::Key_Space);
+  EXPECT_NE(page(window), comparison);
+  press(Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(mainWindow().isVisible());
 }
 
 TEST_F(KeyboardOnlyTest, EscapeKeepsTheMainWindowAndTheRunningCountUp) {
