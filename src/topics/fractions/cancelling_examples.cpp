@@ -42,9 +42,6 @@ void Store(TBruchM& item, const Cancelling& c) {
   if (item.Schalter) item.Text[10] = Alone(c.denominatorRest);
 }
 
-// The rest of a factor that stands inside a product: a sum gets its brackets.
-Text AsFactor(TextView sum) { return Bracketed(sum); }
-
 // Two different exponents from 1 … 9.
 std::pair<int, int> DrawDifferentExponents() {
   int e1 = 0;
@@ -59,9 +56,7 @@ std::pair<int, int> DrawDifferentExponents() {
 }  // namespace
 
 void KuerzenM1(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(2) + 1;
-  DrawLetters(item, 2, false);
+  TBruchM& item = FreshExample(index, 2, 2);
   const char16_t x = item.Var1;
   const auto [e1, e2] = DrawDifferentExponents();
   const int m = std::min(e1, e2);
@@ -92,9 +87,7 @@ void KuerzenM1(int index) {
 }
 
 void KuerzenM2(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(6) + 1;
-  DrawLetters(item, 2, false);
+  TBruchM& item = FreshExample(index, 6, 2);
   const char16_t x = item.Var1;
   const char16_t y = item.Var2;
   const char16_t s = DrawDisplaySign();
@@ -104,7 +97,7 @@ void KuerzenM2(int index) {
       const int e = DrawNumber(2, 9);
       c.numerator = Write(x, u' ', s, u' ', x, u'·', y);
       c.denominator = Power(x, e);
-      c.numeratorRest = AsFactor(Write(u"1 ", s, u' ', y));
+      c.numeratorRest = Bracketed(Write(u"1 ", s, u' ', y));
       c.denominatorRest = Power(x, e - 1);
       c.common = Text(1, x);
       break;
@@ -122,7 +115,7 @@ void KuerzenM2(int index) {
       if (item.Variante == 2) {
         c.numerator = Write(Power(x, e1), u' ', s, u' ', Power(x, e2), u'·', y);
         c.denominator = Power(x, e3);
-        c.numeratorRest = AsFactor(Write(Power(x, e1 - e2), u' ', s, u' ', y));
+        c.numeratorRest = Bracketed(Write(Power(x, e1 - e2), u' ', s, u' ', y));
         c.denominatorRest = Power(x, e3 - e2);
         c.common = Power(x, e2);
         break;
@@ -139,7 +132,7 @@ void KuerzenM2(int index) {
       } while (!PairwiseDifferent({a, b, d}) || g == 1);
       c.numerator = Write(Term(a, x, e1), u' ', s, u' ', Term(b, x, e2));
       c.denominator = Term(d, x, e3);
-      c.numeratorRest = AsFactor(Write(Term(a / g, x, e1 - e2), u' ', s, u' ', b / g));
+      c.numeratorRest = Bracketed(Write(Term(a / g, x, e1 - e2), u' ', s, u' ', b / g));
       c.denominatorRest = Term(d / g, x, e3 - e2);
       c.common = Term(g, x, e2);
       break;
@@ -178,9 +171,7 @@ void KuerzenM2(int index) {
 }
 
 void KuerzenM3(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(7) + 1;
-  DrawLetters(item, 2, false);
+  TBruchM& item = FreshExample(index, 7, 2);
   const char16_t x = item.Var1;
   const char16_t s = DrawDisplaySign();
   const char16_t sBar = Opposite(s, kDisplayMinus);

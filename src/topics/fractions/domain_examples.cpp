@@ -52,9 +52,7 @@ Numbers DrawNumbers() {
 }  // namespace
 
 void DefmengeM1(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(9) + 1;
-  DrawLetters(item, 2, false);
+  TBruchM& item = FreshExample(index, 9, 2);
   const char16_t x = item.Var1;
   const char16_t s = DrawDisplaySign();
   const auto [a, b, c] = DrawNumbers();
@@ -99,9 +97,7 @@ void DefmengeM1(int index) {
 }
 
 void DefmengeM2(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(8) + 1;
-  DrawLetters(item, 2, false);
+  TBruchM& item = FreshExample(index, 8, 2);
   const char16_t x = item.Var1;
   const char16_t y = item.Var2;
   const char16_t s = DrawDisplaySign();
@@ -154,9 +150,7 @@ void DefmengeM2(int index) {
 }
 
 void DefmengeM3(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(9) + 1;
-  DrawLetters(item, 2, false);
+  TBruchM& item = FreshExample(index, 9, 2);
   const char16_t x = item.Var1;
   const char16_t y = item.Var2;
   const char16_t s = DrawDisplaySign();

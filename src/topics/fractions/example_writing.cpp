@@ -14,6 +14,13 @@ TBruchM& FreshExample(int index) {
   return item;
 }
 
+TBruchM& FreshExample(int index, int variants, int letters) {
+  TBruchM& item = FreshExample(index);
+  item.Variante = Random(variants) + 1;
+  DrawLetters(item, letters, false);
+  return item;
+}
+
 char16_t DrawDisplaySign() { return Random(2) == 0 ? u'+' : kDisplayMinus; }
 
 Text Marked(TextView text, char16_t marker) { return Write(marker, text, marker); }
@@ -32,7 +39,7 @@ Text Linear(int c, char16_t letter, char16_t sign, int d) {
   return Write(Term(c, letter, 1), u' ', sign, u' ', d);
 }
 
-char16_t SignOf(int n) { return n < 0 ? kDisplayMinus : u'+'; }
+char16_t SignCharacter(int n) { return n < 0 ? kDisplayMinus : u'+'; }
 
 Text SignedNumber(int n) {
   if (n >= 0) return IntText(n);
@@ -55,7 +62,7 @@ Text SumText(std::initializer_list<SumTerm> terms) {
     if (text.empty()) {
       if (term.coefficient < 0) text += kDisplayMinus;
     } else {
-      text += Write(u' ', SignOf(term.coefficient), u' ');
+      text += Write(u' ', SignCharacter(term.coefficient), u' ');
     }
     text += written;
   }

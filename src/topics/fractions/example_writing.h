@@ -21,6 +21,9 @@ inline constexpr char16_t kDisplayMinus = u'–';
 // Bruch[index] emptied: an example never shows a field that an earlier item (of another topic
 // or of an exercise) left behind.
 TBruchM& FreshExample(int index);
+// The usual start of an example: Bruch[index] emptied, its variant drawn from 1 … `variants`,
+// then `letters` different letters (Var1 …) in no particular order.
+TBruchM& FreshExample(int index, int variants, int letters);
 
 // "+" or "–" with equal chance.
 char16_t DrawDisplaySign();
@@ -40,7 +43,7 @@ Text Term(int coefficient, char16_t letter, int exponent);
 Text Linear(int c, char16_t letter, char16_t sign, int d);
 
 // The sign of a number as shown between terms: "+" for n ≥ 0, "–" below.
-char16_t SignOf(int n);
+char16_t SignCharacter(int n);
 
 // The number as the program writes it: ‹–5›, "5".
 Text SignedNumber(int n);

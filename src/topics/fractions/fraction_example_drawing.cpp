@@ -5,6 +5,7 @@
 #include "drawing/fraction_expression.h"
 #include "drawing/fractions.h"
 #include "drawing/markup.h"
+#include "drawing/markup_layout.h"
 #include "frame/palette.h"
 
 namespace kalkora {
@@ -20,17 +21,9 @@ constexpr double kPlacedGap = 2;
 // The pieces of a chain row are never drawn smaller than this to fit its room.
 constexpr int kSmallestSize = 10;
 
-Text Without(TextView text, TextView removed) {
-  Text result;
-  for (char16_t ch : text) {
-    if (removed.find(ch) == TextView::npos) result += ch;
-  }
-  return result;
-}
-
 // DrawMarkup3 centres by the width without its markers and carets.
 double Markup3CentringWidth(TextView text, int size) {
-  return MarkupTextWidth(Without(text, u"#_~^"), size, kBold) / 10.0;
+  return MarkupTextWidth(WithoutChars(text, u"#_~^"), size, kBold) / 10.0;
 }
 
 ColourSet Colours(Ink ink) {
@@ -106,7 +99,7 @@ double PieceWidth(const RowPiece& piece) {
     case PieceForm::Markup6:
     case PieceForm::Equals:
     case PieceForm::Sign: return MarkupTextWidth(t[0], size, kBold) / 10.0;
-    case PieceForm::Markup3: return MarkupWidth(Without(t[0], u"#_~"), size, kBold) / 10.0;
+    case PieceForm::Markup3: return MarkupWidth(WithoutChars(t[0], u"#_~"), size, kBold) / 10.0;
     case PieceForm::Fraction:
     case PieceForm::Fraction6: return FractionWidth(t[0], t[1], size);
     case PieceForm::PowerFraction: return PowerFractionWidth(t[0], t[1], size);
@@ -134,10 +127,7 @@ double ChainWidth(const fractions::ExampleRow& row) {
 std::vector<double> Lefts(const fractions::ExampleRow& row) {
   std::vector<double> lefts;
   if (row.placement == fractions::RowPlacement::Chain) {
-    double total = 0;
-    for (const RowPiece& piece : row.pieces)
-      total += piece.gap + piece.advance.value_or(PieceWidth(piece));
-    double x = row.centre - total / 2;
+    double x = row.centre - ChainWidth(row) / 2;
     for (const RowPiece& piece : row.pieces) {
       x += piece.gap;
       lefts.push_back(x);

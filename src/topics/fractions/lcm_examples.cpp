@@ -12,6 +12,7 @@
 #include "topics/fractions/example_writing.h"
 #include "topics/fractions/fraction_examples.h"
 #include "topics/fractions/fraction_record.h"
+#include "topics/fractions/lcm_generator.h"
 #include "topics/fractions/number_theory.h"
 
 namespace kalkora::fractions {
@@ -128,17 +129,6 @@ PowerFactor Bracket(int p, char16_t x, char16_t s, int q, int exponent = 1) {
   return PowerFactor{Bracketed(Linear(p, x, s, q)), exponent};
 }
 
-// Two different numbers from low … high, coprime or (commonFactor) not.
-std::pair<int, int> DrawPair(int low, int high, bool commonFactor) {
-  int p = 0;
-  int q = 0;
-  do {
-    p = DrawNumber(low, high);
-    q = DrawNumber(low, high);
-  } while (p == q || (Gcd(p, q) != 1) != commonFactor);
-  return {p, q};
-}
-
 // Exponents 1 … 8 for the letters of the monomials; the first letter's differ.
 std::vector<int> DrawExponents(int terms) {
   std::vector<int> e(static_cast<std::size_t>(2 * terms));
@@ -151,9 +141,7 @@ std::vector<int> DrawExponents(int terms) {
 }  // namespace
 
 void KgvM1(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(2) + 1;
-  DrawLetters(item, 2, false);
+  TBruchM& item = FreshExample(index, 2, 2);
   if (item.Variante == 1) {
     int g = 0;
     int p = 0;
@@ -181,9 +169,7 @@ void KgvM1(int index) {
 }
 
 void KgvM2(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(2) + 1;
-  DrawLetters(item, 2, false);
+  TBruchM& item = FreshExample(index, 2, 2);
   const char16_t x = item.Var1;
   const char16_t y = item.Var2;
   const int k = DrawNumber(2, 4);
@@ -193,23 +179,14 @@ void KgvM2(int index) {
     WriteLcm(item, {Monomial(p * k, x, e[0], y, e[1]), Monomial(q * k, x, e[2], y, e[3])});
     return;
   }
-  int p = 0;
-  int q = 0;
-  int r = 0;
-  do {
-    p = DrawNumber(2, 6);
-    q = DrawNumber(2, 6);
-    r = DrawNumber(2, 6);
-  } while (!PairwiseDifferent({p, q, r}) || Gcd3(p, q, r) != 1);
+  const auto [p, q, r] = DrawCoprimeTriple(2, 6);
   const std::vector<int> e = DrawExponents(3);
   WriteLcm(item, {Monomial(p * k, x, e[0], y, e[1]), Monomial(q * k, x, e[2], y, e[3]),
                   Monomial(r * k, x, e[4], y, e[5])});
 }
 
 void KgvM3(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(8) + 1;
-  DrawLetters(item, 2, false);
+  TBruchM& item = FreshExample(index, 8, 2);
   const char16_t x = item.Var1;
   const char16_t y = item.Var2;
   const char16_t s = DrawDisplaySign();

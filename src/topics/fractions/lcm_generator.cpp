@@ -20,23 +20,6 @@ struct Task {
   Text solution;
 };
 
-// Two numbers p ≠ q from low … high; coprime or, with commonFactor, not coprime.
-void DrawPair(int low, int high, bool commonFactor, int& p, int& q) {
-  do {
-    p = DrawNumber(low, high);
-    q = DrawNumber(low, high);
-  } while (p == q || (Gcd(p, q) != 1) != commonFactor);
-}
-
-// Three pairwise different numbers from low … high with Gcd3 = 1.
-void DrawCoprimeTriple(int low, int high, int& p, int& q, int& r) {
-  do {
-    p = DrawNumber(low, high);
-    q = DrawNumber(low, high);
-    r = DrawNumber(low, high);
-  } while (!PairwiseDifferent({p, q, r}) || Gcd3(p, q, r) != 1);
-}
-
 Text Monomial(int coefficient, char16_t x, int ex, char16_t y, int ey) {
   return Write(coefficient, u'·', Power(x, ex), u'·', Power(y, ey));
 }
@@ -47,6 +30,28 @@ Text Binomial(int p, char16_t x, char16_t s, int q) {
 }
 
 }  // namespace
+
+std::pair<int, int> DrawPair(int low, int high, bool commonFactor) {
+  int p = 0;
+  int q = 0;
+  do {
+    p = DrawNumber(low, high);
+    q = DrawNumber(low, high);
+  } while (p == q || (Gcd(p, q) != 1) != commonFactor);
+  return {p, q};
+}
+
+std::tuple<int, int, int> DrawCoprimeTriple(int low, int high) {
+  int p = 0;
+  int q = 0;
+  int r = 0;
+  do {
+    p = DrawNumber(low, high);
+    q = DrawNumber(low, high);
+    r = DrawNumber(low, high);
+  } while (!PairwiseDifferent({p, q, r}) || Gcd3(p, q, r) != 1);
+  return {p, q, r};
+}
 
 void KgvU(int index) {
   TBruchM& item = Bruch[static_cast<std::size_t>(index)];
@@ -72,7 +77,7 @@ void KgvU(int index) {
   switch (variante) {
     case 1: {
       const int k = DrawNumber(2, 4);
-      DrawPair(2, 9, false, p, q);
+      std::tie(p, q) = DrawPair(2, 9, false);
       task.terms = {Monomial(p * k, x, e[1], y, e[2]), Monomial(q * k, x, e[3], y, e[4])};
       task.solution = Monomial(Lcm(p * k, q * k), x, std::max(e[1], e[3]), y, std::max(e[2], e[4]));
       break;
@@ -81,9 +86,9 @@ void KgvU(int index) {
     case 8: {
       const int k = variante == 2 ? DrawNumber(2, 4) : DrawNumber(2, 6);
       if (variante == 2) {
-        DrawCoprimeTriple(2, 9, p, q, r);
+        std::tie(p, q, r) = DrawCoprimeTriple(2, 9);
       } else {
-        DrawCoprimeTriple(2, 5, p, q, r);
+        std::tie(p, q, r) = DrawCoprimeTriple(2, 5);
       }
       task.terms = {Monomial(p * k, x, e[1], y, e[2]), Monomial(q * k, x, e[3], y, e[4]),
                     Monomial(r * k, x, e[5], y, e[6])};
@@ -92,7 +97,7 @@ void KgvU(int index) {
       break;
     }
     case 3: {
-      DrawPair(2, 10, true, p, q);
+      std::tie(p, q) = DrawPair(2, 10, true);
       const int k = DrawNumber(2, 6);
       task.terms = {Binomial(p, x, s, p * k), Binomial(q, x, s, q * k)};
       task.solution = Write(p * q / Gcd(p, q), u"·(", Binomial(1, x, s, k), u')');
@@ -105,13 +110,13 @@ void KgvU(int index) {
           Write(Power(x, e[1] - 1), u'·', Power(y, e[2]), u"·(", x, u' ', s, u' ', y, u')');
       break;
     case 5:
-      DrawPair(2, 10, true, p, q);
+      std::tie(p, q) = DrawPair(2, 10, true);
       task.terms = {Binomial(p, x, s, p), Write(q, u'·', x, u"^2 - ", q)};
       task.solution = Write(p * q / Gcd(p, q), u"·(", Binomial(1, x, s, 1), u")·(",
                             Binomial(1, x, sBar, 1), u')');
       break;
     case 6: {
-      DrawPair(2, 7, false, p, q);
+      std::tie(p, q) = DrawPair(2, 7, false);
       const int m = DrawNumber(2, 4);
       const int n = DrawNumber(2, 4);
       task.terms = {Binomial(p * m, x, s, q * m), Write(p * p * n, u'·', x, u"^2 - ", q * q * n)};
@@ -120,7 +125,7 @@ void KgvU(int index) {
       break;
     }
     case 7: {
-      DrawPair(2, 9, false, p, q);
+      std::tie(p, q) = DrawPair(2, 9, false);
       int m = 0;
       int n = 0;
       do {
@@ -135,7 +140,7 @@ void KgvU(int index) {
       break;
     }
     default: {
-      DrawPair(2, 5, false, p, q);
+      std::tie(p, q) = DrawPair(2, 5, false);
       const int m = DrawNumber(2, 4);
       const int n = DrawNumber(2, 4);
       task.terms = {Binomial(m * p, x, s, m * q), Write(n * p * p, u'·', x, u"^2 - ", n * q * q),

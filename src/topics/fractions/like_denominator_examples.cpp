@@ -74,9 +74,7 @@ bool SharesNoFactor(Linear2 n, int a2, int a1, int a0) {
 }  // namespace
 
 void AddSubGleichM1(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(4) + 1;
-  DrawLetters(item, 1, false);
+  TBruchM& item = FreshExample(index, 4, 1);
   const char16_t x = item.Var1;
   const int count = item.Variante % 2 == 1 ? 2 : 3;
   const bool monomial = item.Variante <= 2;  // n·x, else x ± n
@@ -102,9 +100,7 @@ void AddSubGleichM1(int index) {
 }
 
 void AddSubGleichM2(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(4) + 1;
-  DrawLetters(item, 1, false);
+  TBruchM& item = FreshExample(index, 4, 1);
   const char16_t x = item.Var1;
   const int count = item.Variante == 3 ? 3 : 2;
   const char16_t s = DrawDisplaySign();
@@ -219,9 +215,7 @@ CancellingDenominator DrawCancellingDenominator(int variante, char16_t x) {
 }  // namespace
 
 void AddSubGleichM3(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(4) + 1;
-  DrawLetters(item, 1, false);
+  TBruchM& item = FreshExample(index, 4, 1);
   const char16_t x = item.Var1;
   // The result numerator is k times the cancelling factor, small enough to be split into two
   // numerators of the drawn size.

@@ -56,9 +56,7 @@ Text Expanded(int P, int p, char16_t x, char16_t s, int q) { return Linear(P * p
 }  // namespace
 
 void MultDivM1(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(3) + 1;
-  DrawLetters(item, 4, false);
+  TBruchM& item = FreshExample(index, 3, 4);
   const char16_t x = item.Var1;
   const char16_t y = item.Var2;
   const char16_t z = item.Var3;
@@ -137,9 +135,7 @@ void MultDivM1(int index) {
 }
 
 void MultDivM2(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(2) + 1;
-  DrawLetters(item, 4, false);
+  TBruchM& item = FreshExample(index, 2, 4);
   const char16_t x = item.Var1;
   // Two different binomials a·x ± b and c·x ± d with coprime coefficients; the third has the
   // other sign of the first.
@@ -187,9 +183,7 @@ void MultDivM2(int index) {
 }
 
 void MultDivM3(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(5) + 1;
-  DrawLetters(item, 4, false);
+  TBruchM& item = FreshExample(index, 5, 4);
   const char16_t x = item.Var1;
   const char16_t y = item.Var2;
   const char16_t s = DrawDisplaySign();

@@ -17,7 +17,7 @@ constexpr int kClosingSentenceSize = 14;
 int Digit() { return 1 + Random(9); }
 
 // The sign of a term after the first, with its blanks: ‹ + ›, ‹ – ›.
-Text Between(int n) { return Write(u' ', SignOf(n), u' '); }
+Text Between(int n) { return Write(u' ', SignCharacter(n), u' '); }
 
 // `marked` ? the text between the marks : the text.
 Text MarkIf(bool marked, TextView text, char16_t marker) {
@@ -118,7 +118,7 @@ ComparisonHalf PolynomialsAt(const NumberComparison& c, int step) {
   const Text middle = Write(Between(c.linear()), Term(std::abs(c.linear()), x, 1));
   const Text last = Write(Between(c.constant()), IntText(std::abs(c.constant())));
   const Text a = Term(c.a, x, 1);
-  const Text divisor = Linear(c.a, x, SignOf(c.s1), c.b);
+  const Text divisor = Linear(c.a, x, SignCharacter(c.s1), c.b);
   const Text q1 = Term(c.c, x, 1);
   const Text q2 = SignedNumber(c.s2 * c.e);
   const Text q2Term = Write(Between(c.s2), IntText(c.e));
@@ -128,7 +128,7 @@ ComparisonHalf PolynomialsAt(const NumberComparison& c, int step) {
   const Text difference = Term(xTerm, x, 1);
   const Text current = Write(difference, last);
   const Text rest = SignedNumber(c.rest);
-  const Text broughtDown = Write(SignOf(c.constant()), IntText(std::abs(c.constant())));
+  const Text broughtDown = Write(SignCharacter(c.constant()), IntText(std::abs(c.constant())));
 
   const Text task = Write(u"( ", leading, middle, last, u" ) : (", divisor, u") = ");
   half.columns.wholeLine = Write(task, q1, q2Term);

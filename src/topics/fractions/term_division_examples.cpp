@@ -27,9 +27,7 @@ Text ColouredTerm(int coefficient, char16_t x, int exponent, char16_t powerMarke
 }  // namespace
 
 void TermDivM1(int index) {
-  TBruchM& item = FreshExample(index);
-  item.Variante = Random(4) + 1;
-  DrawLetters(item, 2, false);
+  TBruchM& item = FreshExample(index, 4, 2);
   const char16_t x = item.Var1;
   const bool factored = item.Variante % 2 == 0;
   const int count = item.Variante <= 2 ? 2 : 3;

@@ -85,8 +85,6 @@ UnlikeTask BinomialTask(int count, char16_t x) {
   });
 }
 
-bool AnyLetters(char16_t, char16_t) { return true; }
-
 }  // namespace
 
 UnlikeTask Level1Task(int variante, char16_t x, char16_t) {

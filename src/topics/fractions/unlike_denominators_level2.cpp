@@ -185,8 +185,6 @@ UnlikeTask Variant3(char16_t x) {
   });
 }
 
-bool AnyLetters(char16_t, char16_t) { return true; }
-
 }  // namespace
 
 UnlikeTask Level2Task(int variante, char16_t x, char16_t) {

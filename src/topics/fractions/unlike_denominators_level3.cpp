@@ -112,6 +112,8 @@ UnlikeTask Level3Task(int variante, char16_t x, char16_t y) {
   }
 }
 
+bool AnyLetters(char16_t, char16_t) { return true; }
+
 bool NeitherMNorW(char16_t x, char16_t y) {
   return x != u'm' && x != u'w' && y != u'm' && y != u'w';
 }

@@ -11,7 +11,9 @@ UnlikeTask Level1Task(int variante, char16_t x, char16_t y);  // variants 1 … 
 UnlikeTask Level2Task(int variante, char16_t x, char16_t y);  // variants 1 … 3
 UnlikeTask Level3Task(int variante, char16_t x, char16_t y);  // variants 1 … 3
 
-// The letters of Stufe 3 are never "m" or "w" (the widest letters would crowd its lines).
+// Which letters an item may have: any at Stufe 1 and 2; at Stufe 3 never "m" or "w" (the
+// widest letters would crowd its lines).
+bool AnyLetters(char16_t x, char16_t y);
 bool NeitherMNorW(char16_t x, char16_t y);
 
 }  // namespace kalkora::fractions

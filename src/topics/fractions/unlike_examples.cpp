@@ -249,8 +249,6 @@ UnlikeTask Level3Example(int variante, char16_t x, char16_t y) {
   }
 }
 
-bool AnyLetters(char16_t, char16_t) { return true; }
-
 }  // namespace
 
 void AddSubUngleichM1(int index) { MakeUnlikeItem(index, 7, AnyLetters, Level1Example); }
