@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/window_set.h"
+#include "object_name.h"
 #include "practice/answer_field.h"
 #include "practice/evaluation_window.h"
 #include "practice/practice_controls.h"
@@ -50,9 +51,7 @@ ModalBlocking*& blocking() {
 }
 
 QString Name(const QWidget* widget) {
-  if (!widget) return QStringLiteral("(none)");
-  const QString name = widget->objectName();
-  return name.isEmpty() ? QString::fromLatin1(widget->metaObject()->className()) : name;
+  return widget ? ObjectName(*widget) : QStringLiteral("(none)");
 }
 
 // The first character of `text` that `field` does not accept, or a null character.

@@ -18,6 +18,7 @@
 #include "learner_input.h"
 #include "learner_invariants.h"
 #include "menu_walk.h"
+#include "object_name.h"
 #include "practice/answer_field.h"
 #include "practice/evaluation_window.h"
 
@@ -104,10 +105,7 @@ QMenuBar* MenuBarOf(QWidget& window) {
   return kalkoraWindow ? kalkoraWindow->mainMenu() : nullptr;
 }
 
-QString Name(const QObject* object) {
-  const QString name = object->objectName();
-  return name.isEmpty() ? QString::fromLatin1(object->metaObject()->className()) : name;
-}
+QString Name(const QObject* object) { return ObjectName(*object); }
 
 // The text of a key or typed text as the trace shows it.
 QString Shown(const QString& text) {

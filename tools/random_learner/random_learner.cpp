@@ -12,6 +12,7 @@
 #include "learner_invariants.h"
 #include "learner_moves.h"
 #include "learner_watch.h"
+#include "object_name.h"
 #include "practice/evaluation_window.h"
 
 namespace kalkora::learner {
@@ -77,10 +78,7 @@ class Session : public QObject {
       auto* widget = static_cast<QWidget*>(object);
       if (widget->isWindow() && widget->windowType() != Qt::Popup &&
           widget->windowType() != Qt::ToolTip) {
-        const QString name = widget->objectName().isEmpty()
-                                 ? QString::fromLatin1(widget->metaObject()->className())
-                                 : widget->objectName();
-        ++report_.windowsShown[name];
+        ++report_.windowsShown[ObjectName(*widget)];
       }
     }
     return QObject::eventFilter(object, event);

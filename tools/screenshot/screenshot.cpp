@@ -22,6 +22,7 @@
 #include "frame/kalkora_window.h"
 #include "learner_moves.h"
 #include "menu_shots.h"
+#include "object_name.h"
 #include "shots.h"
 
 namespace {
@@ -63,10 +64,7 @@ QWidget* visibleChildWindow(const QWidget& main) {
   return nullptr;
 }
 
-QString WindowName(const QWidget& window) {
-  return window.objectName().isEmpty() ? QString::fromLatin1(window.metaObject()->className())
-                                       : window.objectName();
-}
+QString WindowName(const QWidget& window) { return kalkora::ObjectName(window); }
 
 // Writes the pictures, and keeps the blank ones among the pictures of windows.
 class Pictures {
