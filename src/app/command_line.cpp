@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "app/version.h"
-#include "base/random.h"
 #include "drawing/fonts.h"
 #include "frame/text_conversion.h"
 #include "worksheet/worksheet.h"
@@ -78,8 +77,8 @@ struct Parser {
                        "  kalkora --worksheet ART --level N --count N [--seed S] [--no-key] "
                        "-o DATEI.pdf"));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({help, version, options.kinds, options.worksheet, options.level,
-                       options.count, options.seed, options.noKey, options.title, options.output});
+    parser.addOptions({help, version});
+    for (const QCommandLineOption* option : options.all()) parser.addOption(*option);
   }
 };
 
@@ -221,7 +220,7 @@ int MakeWorksheet(const Parser& p, QTextStream& err) {
                         .arg(worksheet::kFewestTasks)
                         .arg(worksheet::kMostTasks));
   }
-  std::uint32_t seed = ClockSeed() % 1'000'000;
+  std::uint32_t seed = worksheet::NewSeed();
   if (parser.isSet(o.seed)) {
     bool ok = false;
     seed = parser.value(o.seed).trimmed().toUInt(&ok);

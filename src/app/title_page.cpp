@@ -10,6 +10,7 @@
 #include <system_error>
 #include <utility>
 
+#include "app/version.h"
 #include "drawing/fonts.h"
 #include "drawing/jpeg.h"
 #include "drawing/markup.h"
@@ -86,8 +87,8 @@ void StartDecodingSampleTerms() {
   std::future<QImage>& pending = pendingPicture();
   if (pending.valid()) return;
   try {
-    pending = std::async(std::launch::async,
-                         [jpeg = SampleTermsJpeg()] { return DecodeJpeg(jpeg); });
+    pending =
+        std::async(std::launch::async, [jpeg = SampleTermsJpeg()] { return DecodeJpeg(jpeg); });
   } catch (const std::system_error&) {
     // No thread to be had: the title page decodes the picture itself.
   }
@@ -105,7 +106,7 @@ TitlePage::TitlePage(QWidget* clientArea)
       clientArea_(clientArea),
       pntText_(new TitleTextBox(clientArea)),
       imgTerm_(new QLabel(clientArea)),
-      lblVersion_(new QLabel(QStringLiteral("Version 3.10"), clientArea)) {
+      lblVersion_(new QLabel(QStringLiteral("Version " KALKORA_VERSION), clientArea)) {
   setObjectName("titlePage");
   pntText_->setGeometry(8, 8, 1001, 705);
 

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "base/random.h"
 #include "frame/information_box.h"
 #include "frame/text_conversion.h"
 #include "worksheet/worksheet_kinds.h"
@@ -26,7 +25,7 @@ constexpr int kStartingTasks = 20;
 // Room a line edit keeps around its text: frame, inner margins, cursor.
 constexpr int kFieldMargins = 16;
 
-QString NewSeed() { return QString::number(ClockSeed() % 1'000'000); }
+QString NewSeed() { return QString::number(worksheet::NewSeed()); }
 
 QString KindId(const WorksheetKind& kind) {
   return QString::fromLatin1(kind.id.data(), static_cast<qsizetype>(kind.id.size()));
@@ -230,14 +229,14 @@ void TfrmArbeitsblatt::btnDruckenClick() {
   auto* dialog = new QPrintDialog(printer_.get(), this);
   dialog->setObjectName("dlgDrucken");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  connect(dialog, &QDialog::accepted, this, [this] { print(); });
+  // The print dialog keeps the worksheet dialog blocked, so the sheet made here is the one
+  // printed.
+  connect(dialog, &QDialog::accepted, this, [this, made = *sheet] { print(made); });
   dialog->open();
 }
 
-void TfrmArbeitsblatt::print() {
-  const std::optional<worksheet::Worksheet> sheet = makeSheet();
-  if (!sheet) return;
-  if (!worksheet::PrintWorksheet(*printer_, *sheet)) {
+void TfrmArbeitsblatt::print(const worksheet::Worksheet& sheet) {
+  if (!worksheet::PrintWorksheet(*printer_, sheet)) {
     lblMeldung->clear();
     ShowInformation(this, QStringLiteral("Das Arbeitsblatt konnte nicht gedruckt werden."));
     return;

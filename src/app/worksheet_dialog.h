@@ -57,7 +57,7 @@ class TfrmArbeitsblatt : public QDialog {
   // The sheet of the choices, or none after telling the user why not.
   std::optional<worksheet::Worksheet> makeSheet();
   void savePdf(const QString& path);
-  void print();
+  void print(const worksheet::Worksheet& sheet);
 
   QString shownCaption_;  // the caption the title line showed last
   std::unique_ptr<QPrinter> printer_;

@@ -34,12 +34,6 @@ ColourSet twoColours(const QColor& base, const QColor& mark) {
   return colours;
 }
 
-ColourSet oneColour(const QColor& colour) {
-  ColourSet colours;
-  colours.fill(colour);
-  return colours;
-}
-
 }  // namespace
 
 void DrawMarkup(QPainter& canvas, int px, int py, TextView text, int size, bool bold,
@@ -109,18 +103,18 @@ void DrawTitle(QPainter& canvas, double x, double y, TextView text, int size, bo
 
 void DrawSymbolMixed(QPainter& canvas, double x, double y, TextView text, int size, bool bold,
                      const QColor& colour) {
-  drawPlaced(canvas, x, y, text, size, bold, Markers::SymbolEscape, oneColour(colour));
+  drawPlaced(canvas, x, y, text, size, bold, Markers::SymbolEscape, OneColour(colour));
 }
 
 void DrawSymbolMixedCentred(QPainter& canvas, double x, double y, TextView text, int size,
                             bool bold, const QColor& colour) {
   const int width = MarkupTextWidth(WithoutChars(text, u"#_~"), size, bold);
-  drawPlaced(canvas, x, y, text, size, bold, Markers::SymbolEscape, oneColour(colour), width);
+  drawPlaced(canvas, x, y, text, size, bold, Markers::SymbolEscape, OneColour(colour), width);
 }
 
 void DrawSymbolText(QPainter& canvas, double x, double y, TextView text, int size, bool bold,
                     const QColor& colour) {
-  drawPlaced(canvas, x, y, text, size, bold, Markers::AllSymbol, oneColour(colour));
+  drawPlaced(canvas, x, y, text, size, bold, Markers::AllSymbol, OneColour(colour));
 }
 
 int SymbolMixedWidth(TextView text, int size, bool bold) {

@@ -19,4 +19,10 @@ void SetPalette() {
   BlackColours.fill(black);
 }
 
+ColourSet OneColour(const QColor& colour) {
+  ColourSet colours;
+  colours.fill(colour);
+  return colours;
+}
+
 }  // namespace kalkora

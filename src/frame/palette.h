@@ -25,6 +25,9 @@ inline ColourSet MarkupColours{};
 inline ColourSet BlackColours{};
 }  // namespace palette
 
+// Every colour of the set is `colour`: a text drawn in one colour whatever its markers say.
+ColourSet OneColour(const QColor& colour);
+
 // Stores the nine named colours and fills both colour sets. Every window but the evaluation
 // window calls it when it opens.
 void SetPalette();

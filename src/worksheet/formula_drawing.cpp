@@ -29,12 +29,6 @@ constexpr double kNarrowestGap = 60;
 constexpr double kLineGap = 8;
 constexpr int kRulePen = 2;
 
-ColourSet Black() {
-  ColourSet colours;
-  colours.fill(QColor(Qt::black));
-  return colours;
-}
-
 const FontFace& RowFace() { return Face(FaceKind::Arial, kFormulaSize, kBold); }
 int TextHeight() { return RowFace().height(); }
 int Raise() { return ExponentSize(kFormulaSize) / 2; }
@@ -237,15 +231,6 @@ double FirstLineTextTop(const FormulaBlock& block, double top) {
   return block.lines.empty() ? top : TextTop(top + block.lines.front().above);
 }
 
-double WidestUnbreakable(const Formula& formula, Showing showing) {
-  const std::vector<std::size_t> starts = SegmentStarts(formula);
-  double widest = 0;
-  for (std::size_t s = 0; s + 1 < starts.size(); ++s) {
-    widest = std::max(widest, MeasureLine(formula, starts[s], starts[s + 1], showing).width);
-  }
-  return widest;
-}
-
 void SetWorksheetPage(int widthPixels, int heightPixels) {
   SetPage(0, static_cast<float>(widthPixels) / 10, -static_cast<float>(heightPixels) / 10, 0,
           widthPixels, heightPixels);
@@ -253,7 +238,7 @@ void SetWorksheetPage(int widthPixels, int heightPixels) {
 
 void DrawFormula(QPainter& painter, const Formula& formula, const FormulaBlock& block,
                  Showing showing, double left, double top, double right) {
-  const ColourSet black = Black();
+  const ColourSet black = OneColour(Qt::black);
   const auto unit = [](double pixels) { return pixels / 10; };
   double lineTop = top;
   for (const FormulaLine& line : block.lines) {

@@ -50,10 +50,6 @@ FormulaBlock LayOutFormula(const Formula& formula, Showing showing, double width
 // (a task's number stands there).
 double FirstLineTextTop(const FormulaBlock& block, double top);
 
-// The widest part of the formula that no break can make narrower (a task of the sheet must
-// fit its column with it).
-double WidestUnbreakable(const Formula& formula, Showing showing);
-
 // Makes the page of the surface current: 10 pixels a unit, page (0, 0) at pixel (0, 0), y up.
 void SetWorksheetPage(int widthPixels, int heightPixels);
 

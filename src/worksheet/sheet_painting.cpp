@@ -61,10 +61,8 @@ void PaintTask(QPainter& painter, const Worksheet& sheet, const PlacedTask& plac
   const Formula& task = sheet.tasks.at(static_cast<std::size_t>(placed.number - 1));
   // The number stands on the first line, in the middle of its text.
   const double top = FirstLineTextTop(placed.block, placed.formulaAt.y());
-  ColourSet black;
-  black.fill(QColor(Qt::black));
   DrawMarkupLeft(painter, placed.box.left() / 10, -top / 10, TaskNumber(placed.number),
-                 kFormulaSize, true, black);
+                 kFormulaSize, true, OneColour(Qt::black));
   DrawFormula(painter, task, placed.block, section == Section::Tasks ? Showing::Task : Showing::Key,
               placed.formulaAt.x(), placed.formulaAt.y(), placed.formulaRight);
 }

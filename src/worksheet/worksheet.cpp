@@ -13,6 +13,8 @@ constexpr int kDrawsPerTask = 50;
 
 }  // namespace
 
+std::uint32_t NewSeed() { return ClockSeed() % 1'000'000; }
+
 Text TaskText(const Formula& task) {
   Text text;
   for (const FormulaPart& part : task) {

@@ -37,6 +37,10 @@ struct Worksheet {
 // drawing as if no sheet had been made.
 Worksheet MakeWorksheet(const WorksheetRequest& request);
 
+// A seed for a new sheet when none is given: from the clock, at most six digits, so that a
+// teacher can note it down.
+std::uint32_t NewSeed();
+
 // The task as it stands on the sheet, its solution left out: two tasks with the same text are
 // the same task.
 Text TaskText(const Formula& task);

@@ -25,12 +25,6 @@ constexpr double kNumeratorAbove = 2;
 // The room between a fraction's minus and its bar.
 constexpr double kMinusGap = 0.3;
 
-ColourSet OneColour(const QColor& colour) {
-  ColourSet colours;
-  colours.fill(colour);
-  return colours;
-}
-
 const QColor& AnswerColour(bool right) { return right ? palette::palViolet : palette::palRose; }
 
 Text TypedField(const std::vector<Text>& typed, std::size_t field) {
