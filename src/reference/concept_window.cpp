@@ -16,7 +16,10 @@ constexpr QRect kPaintBox(10, 10, 1000, 712);
 TfrmBegriffe::TfrmBegriffe()
     : ReferenceWindow(WindowDesign{QStringLiteral("frmBegriffe"),
                                    QStringLiteral("Begriffe zur Kalkora"), QSize(1016, 722)},
-                      kPaintBox) {
+                      kPaintBox) {}
+
+void TfrmBegriffe::makeChildren() {
+  ReferenceWindow::makeChildren();
   const auto picture = [this](const QString& name, DomainPicture which) {
     PagePicture* shown = addPicture(name, DomainPictureArea(which), [which](QPainter& canvas) {
       DrawDomainPicture(canvas, which);

@@ -15,6 +15,7 @@ class TfrmBegriffe : public ReferenceWindow {
   void FormActivate() override;
 
  protected:
+  void makeChildren() override;
   void pntPaint(QPainter& canvas) override;
 
  private:

@@ -19,6 +19,10 @@ TfrmFormeln::TfrmFormeln()
                       kPaintBox),
       clientHeight_(kDesignedClient.height()) {
   setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
+void TfrmFormeln::makeChildren() {
+  ReferenceWindow::makeChildren();
   size_t i = 0;
   for (const SheetPicture& picture : SheetPictures()) {
     pictures_.at(i++) =

@@ -20,6 +20,7 @@ class TfrmFormeln : public ReferenceWindow {
   void FormActivate() override;
 
  protected:
+  void makeChildren() override;
   void pntPaint(QPainter& canvas) override;
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

@@ -5,15 +5,14 @@
 namespace kalkora {
 
 ReferenceWindow::ReferenceWindow(const WindowDesign& design, QRect paintBox)
-    : KalkoraWindow(design) {
-  pnt_ = new PaintBox(clientArea(), QStringLiteral("pnt"),
-                      [this](QPainter& canvas) { pntPaint(canvas); });
-  pnt_->setGeometry(paintBox);
-}
+    : KalkoraWindow(design), paintBox_(paintBox) {}
 
 void ReferenceWindow::makeChildren() {
   KalkoraWindow::makeChildren();
   addCloseMenuItem();
+  pnt_ = new PaintBox(clientArea(), QStringLiteral("pnt"),
+                      [this](QPainter& canvas) { pntPaint(canvas); });
+  pnt_->setGeometry(paintBox_);
 }
 
 void ReferenceWindow::FormActivate() {

@@ -19,7 +19,8 @@ class ReferenceWindow : public KalkoraWindow {
 
  protected:
   ReferenceWindow(const WindowDesign& design, QRect paintBox);
-  // The menu item "Schließen" is made when the window is first shown.
+  // The menu item "Schließen" and the paint box, made when the window is first shown; a
+  // window adds its pictures after calling this.
   void makeChildren() override;
 
   // Draws the page on the paint box (pntPaint).
@@ -30,6 +31,7 @@ class ReferenceWindow : public KalkoraWindow {
   PagePicture* addPicture(const QString& name, QRect area, PagePicture::Draw draw);
 
  private:
+  QRect paintBox_;
   QWidget* pnt_ = nullptr;
 };
 
