@@ -95,4 +95,17 @@ std::function<void(QWidget& window)> ChooseExampleLevel(int level) {
   };
 }
 
+std::function<void(QWidget& window)> LevelAndMoreUntilShown(int level,
+                                                            std::function<bool()> shown) {
+  return [level, shown](QWidget& window) {
+    ChooseExampleLevel(level)(window);
+    auto* examples = qobject_cast<ExampleWindow*>(&window);
+    if (examples == nullptr) return;
+    for (int press = 0; press < 2000 && !shown(); ++press) {
+      examples->moreExamplesButton()->click();
+    }
+    Settle();
+  };
+}
+
 }  // namespace kalkora::screenshot

@@ -23,5 +23,7 @@ std::function<void(QWidget& window)> WidestCompletionRows(int level, bool answer
 
 // Picks a level in the radio group of an open worked-example window.
 std::function<void(QWidget& window)> ChooseExampleLevel(int level);
+// Picks the level, then presses "Weitere Beispiele" until `shown` holds (at most 2000 times).
+std::function<void(QWidget& window)> LevelAndMoreUntilShown(int level, std::function<bool()> shown);
 
 }  // namespace kalkora::screenshot

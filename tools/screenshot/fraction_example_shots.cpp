@@ -12,20 +12,11 @@ namespace {
 
 const TBruchM& Item(int i) { return fractions::Bruch[static_cast<std::size_t>(i)]; }
 
-// Picks the level, then presses "Weitere Beispiele" until one of the three examples shows
-// what is wanted (at most 2000 times).
+// Picks the level, then asks for more examples until one of the three shows what is wanted.
 std::function<void(QWidget& window)> LevelAndMoreUntil(int level,
                                                        std::function<bool(const TBruchM&)> wanted) {
-  return [level, wanted](QWidget& window) {
-    ChooseExampleLevel(level)(window);
-    auto* examples = qobject_cast<ExampleWindow*>(&window);
-    if (examples == nullptr) return;
-    for (int press = 0; press < 2000 && !(wanted(Item(1)) || wanted(Item(2)) || wanted(Item(3)));
-         ++press) {
-      examples->moreExamplesButton()->click();
-    }
-    Settle();
-  };
+  return LevelAndMoreUntilShown(
+      level, [wanted] { return wanted(Item(1)) || wanted(Item(2)) || wanted(Item(3)); });
 }
 
 // Picks the level, renews the example until `wanted` holds for it (at most 2000 times), then

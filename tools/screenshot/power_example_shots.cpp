@@ -16,19 +16,10 @@ bool AnyExample(const std::function<bool(const TPotenz&)>& holds) {
   return holds(Item(1)) || holds(Item(2)) || holds(Item(3));
 }
 
-// Picks the level, then presses "Weitere Beispiele" until one of the three examples shows
-// what is wanted (at most 2000 times).
+// Picks the level, then asks for more examples until one of the three shows what is wanted.
 std::function<void(QWidget& window)> LevelAndMoreUntil(int level,
                                                        std::function<bool(const TPotenz&)> wanted) {
-  return [level, wanted](QWidget& window) {
-    ChooseExampleLevel(level)(window);
-    auto* examples = qobject_cast<ExampleWindow*>(&window);
-    if (examples == nullptr) return;
-    for (int press = 0; press < 2000 && !AnyExample(wanted); ++press) {
-      examples->moreExamplesButton()->click();
-    }
-    Settle();
-  };
+  return LevelAndMoreUntilShown(level, [wanted] { return AnyExample(wanted); });
 }
 
 }  // namespace
