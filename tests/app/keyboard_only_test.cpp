@@ -73,14 +73,12 @@ class KeyboardOnlyTest : public test::ExerciseTest {
   static QImage page(const QWidget* window) {
     return window->findChild<QWidget*>("pnt")->grab().toImage();
   }
-  // The visible dialog of this kind and name, or null.
-  template <typename Dialog>
-  static Dialog* shownDialog(const char* name) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      auto* dialog = qobject_cast<Dialog*>(window);
-      if (dialog != nullptr && dialog->isVisible() && dialog->objectName() == name) return dialog;
+  // Presses Tab until `target` has the focus (a few times at most).
+  static void tabTo(const QWidget* target) {
+    for (int step = 0; step < 6 && QApplication::focusWidget() != target; ++step) {
+      press(Qt::Key_Tab);
     }
-    return nullptr;
+    ASSERT_EQ(QApplication::focusWidget(), target);
   }
   // Opens a menu of the menu bar with Alt, the arrow keys and Down (the main window's menu bar
   // unless another is named).
@@ -190,10 +188,7 @@ TEST_F(KeyboardOnlyTest, AWorkedExampleWindowWithoutTheMouse) {
 
   // Tab reaches the level group at its chosen button; the arrow key towards the next button
   // (they stand side by side) chooses "Stufe 2", which shows examples of that level at once.
-  for (int step = 0; step < 5 && QApplication::focusWidget() != window->levelButton(1); ++step) {
-    press(Qt::Key_Tab);
-  }
-  ASSERT_EQ(QApplication::focusWidget(), window->levelButton(1));
+  ASSERT_NO_FATAL_FAILURE(tabTo(window->levelButton(1)));
   const QImage atLevel1 = page(window);
   press(Qt::Key_Right);
   EXPECT_TRUE(window->levelButton(2)->isChecked());
@@ -202,11 +197,7 @@ TEST_F(KeyboardOnlyTest, AWorkedExampleWindowWithoutTheMouse) {
 
   // Tab goes on to "Weitere Beispiele"; Space and Enter each press it and show new examples
   // of the same level.
-  for (int step = 0; step < 5 && QApplication::focusWidget() != window->moreExamplesButton();
-       ++step) {
-    press(Qt::Key_Tab);
-  }
-  ASSERT_EQ(QApplication::focusWidget(), window->moreExamplesButton());
+  ASSERT_NO_FATAL_FAILURE(tabTo(window->moreExamplesButton()));
   press(Qt::Key_Space);
   const QImage afterSpace = page(window);
   EXPECT_NE(afterSpace, atLevel2);
@@ -241,10 +232,7 @@ TEST_F(KeyboardOnlyTest, TheStepwiseFractionExamplesWithoutTheMouse) {
   // The four steps of the unlike denominators: Tab reaches "Weiter", Enter and Space press it;
   // the levels wait until the last step, where "Weiter" goes and the keyboard stays on a
   // shown control.
-  for (int step = 0; step < 6 && QApplication::focusWidget() != window->stepButton(); ++step) {
-    press(Qt::Key_Tab);
-  }
-  ASSERT_EQ(QApplication::focusWidget(), window->stepButton());
+  ASSERT_NO_FATAL_FAILURE(tabTo(window->stepButton()));
   QString instruction = window->instructionLabel()->text();
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Return}) {
     press(key);
@@ -267,10 +255,7 @@ TEST_F(KeyboardOnlyTest, TheStepwiseFractionExamplesWithoutTheMouse) {
   choose(QStringLiteral("Dividieren durch Terme"), Qt::Key_Return);
   ASSERT_EQ(openChildWindow(), window);
   activate(window);
-  for (int step = 0; step < 6 && QApplication::focusWidget() != window->levelButton(1); ++step) {
-    press(Qt::Key_Tab);
-  }
-  ASSERT_EQ(QApplication::focusWidget(), window->levelButton(1));
+  ASSERT_NO_FATAL_FAILURE(tabTo(window->levelButton(1)));
   press(Qt::Key_Right);
   ASSERT_TRUE(window->levelButton(2)->isChecked());
   const QImage division = page(window);
@@ -367,9 +352,9 @@ TEST_F(KeyboardOnlyTest, AWorksheetMadeAndSavedWithoutTheMouse) {
   press(Qt::Key_Tab);
   ASSERT_EQ(QApplication::focusWidget(), dialog->btnDrucken);
   press(Qt::Key_Return);
-  const QPointer<QPrintDialog> print = shownDialog<QPrintDialog>("dlgDrucken");
+  const QPointer<QPrintDialog> print = test::ShownDialog<QPrintDialog>("dlgDrucken");
   ASSERT_NE(print, nullptr);
-  EXPECT_EQ(shownDialog<QFileDialog>("dlgSpeichern"), nullptr);
+  EXPECT_EQ(test::ShownDialog<QFileDialog>("dlgSpeichern"), nullptr);
   activate(print);
   press(Qt::Key_Escape);
   EXPECT_TRUE(print.isNull() || !print->isVisible());
@@ -380,7 +365,7 @@ TEST_F(KeyboardOnlyTest, AWorksheetMadeAndSavedWithoutTheMouse) {
   activate(dialog);
   dialog->spnAnzahl->setFocus();  // where the teacher left it before looking at the printer
   press(Qt::Key_Return);
-  const QPointer<QFileDialog> files = shownDialog<QFileDialog>("dlgSpeichern");
+  const QPointer<QFileDialog> files = test::ShownDialog<QFileDialog>("dlgSpeichern");
   ASSERT_NE(files, nullptr);
   activate(files);
   auto* name = qobject_cast<QLineEdit*>(QApplication::focusWidget());

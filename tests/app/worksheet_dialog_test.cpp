@@ -58,19 +58,6 @@ class WorksheetDialogTest : public test::ProgramTest {
     QTest::keyClicks(field, text);
   }
 
-  // The dialog of this kind that opened last, or null.
-  template <typename Dialog>
-  static Dialog* shown(const char* name) {
-    Dialog* found = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (auto* dialog = qobject_cast<Dialog*>(window);
-          dialog != nullptr && dialog->isVisible() && dialog->objectName() == name) {
-        found = dialog;
-      }
-    }
-    return found;
-  }
-
   QStringList information_;
 };
 
@@ -195,7 +182,7 @@ TEST_F(WorksheetDialogTest, SavesTheSheetAsPdfThroughTheFileDialog) {
   QTest::mouseClick(dialog.btnPdf, Qt::LeftButton);
   ProcessEvents();
 
-  auto* files = shown<QFileDialog>("dlgSpeichern");
+  auto* files = test::ShownDialog<QFileDialog>("dlgSpeichern");
   ASSERT_NE(files, nullptr);
   EXPECT_EQ(files->acceptMode(), QFileDialog::AcceptSave);
   const QString path = folder.filePath(QStringLiteral("multiplizieren.pdf"));
@@ -226,7 +213,7 @@ TEST_F(WorksheetDialogTest, ABadSeedIsExplainedAndNothingIsWritten) {
   typeInto(dialog.edtStartwert, "");
   QTest::mouseClick(dialog.btnPdf, Qt::LeftButton);
   ProcessEvents();
-  auto* files = shown<QFileDialog>("dlgSpeichern");
+  auto* files = test::ShownDialog<QFileDialog>("dlgSpeichern");
   ASSERT_NE(files, nullptr);
   auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
   ASSERT_NE(name, nullptr);
@@ -251,7 +238,7 @@ TEST_F(WorksheetDialogTest, PrintsThroughThePrintDialog) {
   QTest::mouseClick(dialog.btnDrucken, Qt::LeftButton);
   ProcessEvents();
 
-  auto* print = shown<QPrintDialog>("dlgDrucken");
+  auto* print = test::ShownDialog<QPrintDialog>("dlgDrucken");
   ASSERT_NE(print, nullptr);
   // No printer here but the dialog's own "Print to File (PDF)": into this file.
   const QString path = folder.filePath(QStringLiteral("gedruckt.pdf"));
@@ -274,7 +261,7 @@ TEST_F(WorksheetDialogTest, PrintsThroughThePrintDialog) {
   // A printer that cannot print (here a file in a folder that does not exist) is reported.
   QTest::mouseClick(dialog.btnDrucken, Qt::LeftButton);
   ProcessEvents();
-  print = shown<QPrintDialog>("dlgDrucken");
+  print = test::ShownDialog<QPrintDialog>("dlgDrucken");
   ASSERT_NE(print, nullptr);
   typeInto(print->findChild<QLineEdit*>(QStringLiteral("filename")),
            folder.filePath(QStringLiteral("fehlt/gedruckt.pdf")));

@@ -1,7 +1,8 @@
 #pragma once
 // A learner at a worked-example window: opens it from the menu, chooses a level, asks for more
-// examples and looks at the page.
+// examples, starts a step-by-step display and looks at the page.
 
+#include <QAction>
 #include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +38,12 @@ class ExampleWindowTest : public ProgramTest {
   }
   void askForMore() {
     QTest::mouseClick(window->moreExamplesButton(), Qt::LeftButton);
+    ProcessEvents();
+  }
+  // Starts the step-by-step display from the window's menu item.
+  void startSteps() {
+    ASSERT_TRUE(window->stepMenuItem()->isVisible());
+    window->stepMenuItem()->trigger();
     ProcessEvents();
   }
   // The page as the learner sees it.

@@ -3,11 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/page.h"
+
 namespace kalkora::test {
 
 namespace {
 bool IsWhite(QRgb pixel) { return (pixel & 0xFFFFFF) == 0xFFFFFF; }
 }  // namespace
+
+QImage PageImage(const std::function<void(QPainter&)>& draw) {
+  QImage image(1000, 700, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  SetPage(-50, 50, -35, 35, 1000, 700);
+  draw(painter);
+  return image;
+}
 
 int PixelRow(double pageY) { return static_cast<int>(std::lround((35 - pageY) * 10)); }
 int PixelColumn(double pageX) { return static_cast<int>(std::lround((pageX + 50) * 10)); }

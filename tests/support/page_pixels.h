@@ -4,8 +4,14 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
+#include <functional>
 
 namespace kalkora::test {
+
+// A white page of the paint box's size with what `draw` paints on it (the page set as above),
+// to compare with what a window shows.
+QImage PageImage(const std::function<void(QPainter&)>& draw);
 
 // The paint-box pixel row of a page y (y 35 at the top).
 int PixelRow(double pageY);

@@ -28,4 +28,17 @@ class ProgramTest : public ::testing::Test {
 // Lets posted events (show, paint, deferred deletes) run.
 void ProcessEvents();
 
+// The visible dialog of this kind and object name that opened last, or null.
+template <typename Dialog>
+Dialog* ShownDialog(const char* name) {
+  Dialog* found = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* dialog = qobject_cast<Dialog*>(window);
+        dialog != nullptr && dialog->isVisible() && dialog->objectName() == name) {
+      found = dialog;
+    }
+  }
+  return found;
+}
+
 }  // namespace kalkora::test

@@ -18,7 +18,6 @@ namespace {
 constexpr TextView kMarkers = u"#_~$§ß";
 bool IsMarker(char16_t ch) { return kMarkers.find(ch) != TextView::npos; }
 bool IsLetter(char16_t ch) { return ch >= u'a' && ch <= u'z'; }
-bool IsDigit(char16_t ch) { return ch >= u'0' && ch <= u'9'; }
 }  // namespace
 
 std::string ExampleTrace(const TBruchM& item) {
@@ -90,11 +89,7 @@ void ExpectFinishedText(TextView text) {
   }
   const Text plain = Unmarked(text);
   ExpectDisplayForm(plain);
-  for (std::size_t i = 0; i + 1 < plain.size(); ++i) {
-    if (plain[i] != u'1' || plain[i + 1] != u'·') continue;
-    const bool longer = i > 0 && (IsDigit(plain[i - 1]) || plain[i - 1] == u'^');
-    EXPECT_TRUE(longer) << "coefficient 1 in " << shown;
-  }
+  ExpectNoUnitCoefficient(plain);
 }
 
 Text LettersIn(std::initializer_list<TextView> texts) {

@@ -30,6 +30,7 @@ namespace kalkora {
 namespace {
 
 using test::CountPixels;
+using test::PageImage;
 using test::PixelColumn;
 using test::PixelRow;
 using test::ProcessEvents;
@@ -66,20 +67,9 @@ const std::vector<Topic>& TopicsWithExamples() {
   return topics;
 }
 
-// A white page of the paint box's size with what `draw` paints on the example page.
-template <typename Draw>
-QImage Reference(Draw draw) {
-  QImage image(1000, 700, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  SetPage(-50, 50, -35, 35, 1000, 700);
-  draw(painter);
-  return image;
-}
-
 // The example's rows as the page draws them, on their own.
 QImage RowsOf(int topic, int level, int example) {
-  return Reference([&](QPainter& painter) {
+  return PageImage([&](QPainter& painter) {
     for (const auto& row : fractions::FractionExampleRows(Item(example), topic, level, example)) {
       DrawExampleRow(painter, row);
     }
@@ -288,7 +278,7 @@ TEST_F(FractionExamplesTest, ReopeningStartsAtStufe1OfTheChosenTopic) {
 TEST_F(FractionExamplesTest, ExamplesKeepToTheirPlaces) {
   for (const Topic& topic : TopicsWithExamples()) {
     open(topic.menu);
-    const QImage labels = Reference([&](QPainter& painter) {
+    const QImage labels = PageImage([&](QPainter& painter) {
       for (const auto& l : fractions::FractionExampleLabels(topic.number, 3)) {
         DrawMarkupLeft(painter, -49, l.y, l.text, 18, true, palette::MarkupColours);
       }

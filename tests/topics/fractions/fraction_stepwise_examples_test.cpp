@@ -36,6 +36,7 @@ namespace kalkora {
 namespace {
 
 using test::CountPixels;
+using test::PageImage;
 using test::PixelColumn;
 using test::PixelRow;
 using test::ProcessEvents;
@@ -51,16 +52,6 @@ const char* const kUnlikeSteps[] = {
     "Addiere bzw. Subtrahiere die Bruchterme und kürze das Ergebnis, wenn möglich.",
 };
 
-// A white page of the paint box's size with what `draw` paints on the example page.
-QImage Reference(const std::function<void(QPainter&)>& draw) {
-  QImage image(1000, 700, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  SetPage(-50, 50, -35, 35, 1000, 700);
-  draw(painter);
-  return image;
-}
-
 // The pixel rows under the heading and the example label: from page y 29 (the unlike
 // denominators' label stands at y 32) or 25 (the division's at y 28) down to the page's foot.
 constexpr int kBodyTop = 60;
@@ -72,11 +63,6 @@ class StepwiseExamplesTest : public test::ExampleWindowTest<TfrmBruchM> {
   void pressWeiter() {
     ASSERT_TRUE(window->stepButton()->isVisible());
     QTest::mouseClick(window->stepButton(), Qt::LeftButton);
-    ProcessEvents();
-  }
-  void explain() {
-    ASSERT_TRUE(window->stepMenuItem()->isVisible());
-    window->stepMenuItem()->trigger();
     ProcessEvents();
   }
   QString label() const { return window->instructionLabel()->text(); }
@@ -98,7 +84,7 @@ TEST_F(StepwiseExamplesTest, UnlikeDenominatorsAreWorkedThroughInFourSteps) {
       // The level stays free until the first "Weiter", then until the last step.
       EXPECT_EQ(levelsEnabled(), step == 1 || step == 4);
       const QImage page = painted();
-      const QImage drawn = Reference([&](QPainter& painter) {
+      const QImage drawn = PageImage([&](QPainter& painter) {
         DrawUnlikeExample(painter, fractions::UnlikeExampleAt(Item(1), step));
       });
       EXPECT_TRUE(SameArea(page, drawn, kBodyTop, kBodyBottom));
@@ -166,7 +152,7 @@ TEST_F(StepwiseExamplesTest, TheLongDivisionIsBuiltStepByStep) {
       EXPECT_EQ(levelsEnabled(), step == 1 || step == steps);
       const QImage page = painted();
       const QImage drawn =
-          Reference([&](QPainter& painter) { DrawWorkedDivision(painter, Item(1).TermDiv, step); });
+          PageImage([&](QPainter& painter) { DrawWorkedDivision(painter, Item(1).TermDiv, step); });
       EXPECT_TRUE(SameArea(page, drawn, kDivisionTop, kBodyBottom));
       // The sentence at y −25: its olive part in the steps that name a product.
       const int olive = CountPixels(page, PixelRow(-25), PixelRow(-28), 0, 1000, palette::palOlive);
@@ -220,7 +206,7 @@ TEST_F(StepwiseExamplesTest, TheComparisonRunsBesideTheDivisionOfWholeNumbers) {
     SCOPED_TRACE(level);
     chooseLevel(level);
     pressWeiter();  // in the middle of the division
-    explain();
+    startSteps();
     EXPECT_FALSE(window->stepMenuItem()->isVisible());
     EXPECT_TRUE(window->stepButton()->isVisible());
     EXPECT_FALSE(window->moreExamplesButton()->isEnabled());
@@ -252,7 +238,7 @@ TEST_F(StepwiseExamplesTest, TheComparisonRunsBesideTheDivisionOfWholeNumbers) {
     EXPECT_TRUE(window->stepButton()->isVisible());
     const QImage division = painted();
     const QImage drawn =
-        Reference([&](QPainter& painter) { DrawWorkedDivision(painter, Item(1).TermDiv, 1); });
+        PageImage([&](QPainter& painter) { DrawWorkedDivision(painter, Item(1).TermDiv, 1); });
     EXPECT_TRUE(SameArea(division, drawn, kDivisionTop, kBodyBottom));
   }
 }
@@ -268,7 +254,7 @@ TEST_F(StepwiseExamplesTest, ReopeningInTheMiddleOfStepsStartsClean) {
   EXPECT_TRUE(window->stepButton()->isVisible());
   EXPECT_TRUE(levelsEnabled());
   EXPECT_EQ(selection::selLevel, 1);
-  const QImage first = Reference([&](QPainter& painter) {
+  const QImage first = PageImage([&](QPainter& painter) {
     DrawUnlikeExample(painter, fractions::UnlikeExampleAt(Item(1), 1));
   });
   EXPECT_TRUE(SameArea(painted(), first, kBodyTop, kBodyBottom));
@@ -276,7 +262,7 @@ TEST_F(StepwiseExamplesTest, ReopeningInTheMiddleOfStepsStartsClean) {
 
   open("menTermDivM");
   chooseLevel(3);
-  explain();
+  startSteps();
   pressWeiter();
   close();
   open("menTermDivM");
@@ -289,7 +275,7 @@ TEST_F(StepwiseExamplesTest, ReopeningInTheMiddleOfStepsStartsClean) {
   chooseLevel(2);
   EXPECT_TRUE(window->stepMenuItem()->isVisible());
   const QImage drawn =
-      Reference([&](QPainter& painter) { DrawWorkedDivision(painter, Item(1).TermDiv, 1); });
+      PageImage([&](QPainter& painter) { DrawWorkedDivision(painter, Item(1).TermDiv, 1); });
   EXPECT_TRUE(SameArea(painted(), drawn, kDivisionTop, kBodyBottom));
 }
 
@@ -302,7 +288,7 @@ TEST_F(StepwiseExamplesTest, TheComparisonEndsWithTheKeyboardOnAShownControl) {
   for (const int level : {2, 3}) {
     SCOPED_TRACE(level);
     chooseLevel(level);
-    explain();
+    startSteps();
     window->stepButton()->setFocus(Qt::TabFocusReason);
     for (int step = 2; step <= fractions::ComparisonStepCount(level); ++step) {
       ASSERT_EQ(QApplication::focusWidget(), window->stepButton());

@@ -42,6 +42,15 @@ void ExpectDisplayForm(TextView text) {
   }
 }
 
+void ExpectNoUnitCoefficient(TextView text) {
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != u'1' || text[i + 1] != u'·') continue;
+    const bool longer =
+        i > 0 && ((text[i - 1] >= u'0' && text[i - 1] <= u'9') || text[i - 1] == u'^');
+    EXPECT_TRUE(longer) << "coefficient 1 in " << Utf8FromText(text);
+  }
+}
+
 void ExpectFinishedSolution(const TBruchM& item) {
   const Text& solution = item.Loesung;
   const std::string shown = Utf8FromText(solution);
@@ -49,12 +58,7 @@ void ExpectFinishedSolution(const TBruchM& item) {
   ExpectDisplayForm(solution);
   EXPECT_NE(solution.front(), u' ') << shown;
   EXPECT_NE(solution.front(), u'+') << shown;
-  for (std::size_t i = 0; i + 1 < solution.size(); ++i) {
-    if (solution[i] != u'1' || solution[i + 1] != u'·') continue;
-    const bool inLongerNumber =
-        i > 0 && ((solution[i - 1] >= u'0' && solution[i - 1] <= u'9') || solution[i - 1] == u'^');
-    EXPECT_TRUE(inLongerNumber) << "coefficient 1 in " << shown;
-  }
+  ExpectNoUnitCoefficient(solution);
   Text answer;
   for (char16_t ch : solution) {
     if (ch != u' ' && ch != u'·') answer += ch;

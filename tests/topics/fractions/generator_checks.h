@@ -24,6 +24,9 @@ void ForManyItems(std::uint32_t seed, void (*generator)(int),
 // The text in the form the finishing steps leave: "–" only, no exponent 1, no sign pair.
 void ExpectDisplayForm(TextView text);
 
+// No coefficient 1 written as "1·" (a 1 that ends a longer number or an exponent is fine).
+void ExpectNoUnitCoefficient(TextView text);
+
 // The solution finished: display form, no coefficient 1, no leading blank or "+", and the
 // answer equals the solution without blanks and "·" (rebuilt here character by character).
 void ExpectFinishedSolution(const TBruchM& item);

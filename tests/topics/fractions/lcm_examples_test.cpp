@@ -36,22 +36,6 @@ std::vector<Text> SplitAtCommas(TextView text) {
   return parts;
 }
 
-// The factors of a product, split at the "·" outside brackets.
-std::vector<Text> TopLevelFactors(TextView product) {
-  std::vector<Text> factors(1);
-  int depth = 0;
-  for (char16_t ch : product) {
-    if (ch == u'(') ++depth;
-    if (ch == u')') --depth;
-    if (ch == u'·' && depth == 0) {
-      factors.emplace_back();
-    } else {
-      factors.back() += ch;
-    }
-  }
-  return factors;
-}
-
 Polynomial Power(const Polynomial& p, int exponent) {
   Polynomial result = MustRead(u"1");
   for (int k = 0; k < exponent; ++k) result = result * p;
@@ -125,7 +109,7 @@ TEST(LcmExamples, TheResultIsTheLeastCommonMultipleAndItsFactorsAreColoured) {
       std::vector<Polynomial> colouredPowers;
       for (std::size_t i = 0; i < terms.size(); ++i) {
         EXPECT_EQ(MustRead(Unmarked(factorisations[i])), read[i]);
-        for (const Text& factor : TopLevelFactors(Unmarked(factorisations[i]))) {
+        for (const Text& factor : ProductPieces(Unmarked(factorisations[i]))) {
           const Polynomial p = MustRead(factor);
           if (!p.isConstant()) continue;
           const long long n = p.content();

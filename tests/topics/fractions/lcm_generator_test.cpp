@@ -10,6 +10,7 @@
 
 namespace kalkora::fractions {
 namespace {
+using test::ProductPieces;
 
 using test::Factorisation;
 using test::Polynomial;
@@ -31,23 +32,6 @@ std::vector<Text> TaskTerms(TextView task) {
     if (comma == TextView::npos) return terms;
     start = comma + 2;
   }
-}
-
-// The factors of a product written with "·" outside brackets.
-std::vector<Text> ProductPieces(TextView text) {
-  std::vector<Text> pieces;
-  int depth = 0;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u'(') ++depth;
-    if (text[i] == u')') --depth;
-    if (depth == 0 && text[i] == u'·') {
-      pieces.emplace_back(text.substr(start, i - start));
-      start = i + 1;
-    }
-  }
-  pieces.emplace_back(text.substr(start));
-  return pieces;
 }
 
 // The least common multiple rebuilt from the factorisations of the terms.

@@ -14,11 +14,13 @@
 #include "base/shared_functions.h"
 #include "example_checks.h"
 #include "generator_checks.h"
+#include "long_division_reading.h"
 #include "topics/fractions/fraction_writing.h"
 
 namespace kalkora::fractions {
 namespace {
 
+using test::FromCoefficients;
 using test::MarkedParts;
 using test::MustRead;
 using test::Polynomial;
@@ -55,13 +57,6 @@ PolynomialTask ReadTask(TextView line) {
   task.divisor = MustRead(text.substr(colon + 6, equals - colon - 6));
   task.quotient = MustRead(text.substr(equals + 4));
   return task;
-}
-
-Polynomial Linear(long long a, long long b, char16_t x) {
-  Polynomial p;
-  if (a != 0) p.terms[test::Monomial{{x, 1}}] = a;
-  if (b != 0) p.terms[test::Monomial{}] = b;
-  return p;
 }
 
 TEST(NumberComparison, EveryComparisonKeepsTheConditionsOfItsLevel) {
@@ -120,11 +115,11 @@ TEST(NumberComparison, EveryComparisonKeepsTheConditionsOfItsLevel) {
       // What the last step writes: the task line holds (a·x σ1 b)·(c·x σ2 e) + R.
       const ComparisonPage page = ComparisonAt(c, ComparisonStepCount(level));
       const PolynomialTask task = ReadTask(page.polynomials.lines[0].text);
-      const Polynomial divisor = Linear(c.a, c.s1 * c.b, u'x');
-      const Polynomial quotient = Linear(c.c, c.s2 * c.e, u'x');
+      const Polynomial divisor = FromCoefficients({c.a, c.s1 * c.b}, u'x');
+      const Polynomial quotient = FromCoefficients({c.c, c.s2 * c.e}, u'x');
       EXPECT_EQ(task.divisor, divisor);
       EXPECT_EQ(task.quotient, quotient);
-      EXPECT_EQ(task.dividend, divisor * quotient + Linear(0, c.rest, u'x'));
+      EXPECT_EQ(task.dividend, divisor * quotient + FromCoefficients({0, c.rest}, u'x'));
       // The numbers' task line: N : d = q1q2.
       EXPECT_EQ(Unmarked(page.numbers.lines[0].text),
                 Write(c.dividend(), u" : ", c.d, u" = ", c.q1(), c.q2()));
@@ -157,8 +152,8 @@ TEST(NumberComparison, EveryRowIsWhatTheDivisionWrites) {
       EXPECT_EQ(SignedNumber(text(page.numbers, 3)), -c.q2() * c.d);
       EXPECT_EQ(Number(text(page.numbers, 4)), c.remainder());
       const PolynomialTask task = ReadTask(page.polynomials.lines[0].text);
-      const Polynomial q1 = Linear(c.c, 0, u'y');
-      const Polynomial q2 = Linear(0, c.s2 * c.e, u'y');
+      const Polynomial q1 = FromCoefficients({c.c, 0}, u'y');
+      const Polynomial q2 = FromCoefficients({0, c.s2 * c.e}, u'y');
       // "–(M)" and ")": the product M below the line it is taken from.
       const auto product = [&](int row) {
         const Text t = text(page.polynomials, row);
@@ -171,7 +166,7 @@ TEST(NumberComparison, EveryRowIsWhatTheDivisionWrites) {
       EXPECT_EQ(MustRead(text(page.polynomials, 2)), secondLine);
       EXPECT_EQ(product(3), q2 * task.divisor);
       EXPECT_EQ(MustRead(text(page.polynomials, 4)), secondLine - q2 * task.divisor);
-      EXPECT_EQ(MustRead(text(page.polynomials, 4)), Linear(0, c.rest, u'y'));
+      EXPECT_EQ(MustRead(text(page.polynomials, 4)), FromCoefficients({0, c.rest}, u'y'));
       // Columns: products and the lines under them end under the dividend's terms.
       const std::vector<int> numberColumns{0, 2, 3, 3, 3};
       const std::vector<int> termColumns{0, 2, 3, 3, 3};

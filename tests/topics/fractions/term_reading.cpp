@@ -266,6 +266,22 @@ std::vector<Text> Summands(TextView text) {
   return summands;
 }
 
+std::vector<Text> ProductPieces(TextView text) {
+  std::vector<Text> pieces;
+  int depth = 0;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'(') ++depth;
+    if (text[i] == u')') --depth;
+    if (depth == 0 && text[i] == u'·') {
+      pieces.emplace_back(text.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  pieces.emplace_back(text.substr(start));
+  return pieces;
+}
+
 LetterValues SampleValues(TextView letters, int trial) {
   static constexpr double kValues[] = {1.3, -2.7, 0.9, 3.1,  -1.9, 2.3,  -0.7,
                                        4.1, -3.3, 1.7, -4.3, 2.9,  0.55, -1.15};

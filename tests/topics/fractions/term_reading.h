@@ -33,6 +33,9 @@ std::vector<long long> NumbersInText(TextView text);
 // brackets; the sign between them is dropped.
 std::vector<Text> Summands(TextView text);
 
+// The factors of a display-form product in their order, split at "·" outside brackets.
+std::vector<Text> ProductPieces(TextView text);
+
 // A monomial: letter → exponent (no zero exponents).
 using Monomial = std::map<char16_t, int>;
 

@@ -51,33 +51,6 @@ Text WithoutMarkers(TextView text) {
   return plain;
 }
 
-// The factors of a display-form product, split at "·" outside brackets.
-std::vector<Text> ProductPieces(TextView text) {
-  std::vector<Text> pieces;
-  int depth = 0;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u'(') ++depth;
-    if (text[i] == u')') --depth;
-    if (depth == 0 && text[i] == u'·') {
-      pieces.emplace_back(text.substr(start, i - start));
-      start = i + 1;
-    }
-  }
-  pieces.emplace_back(text.substr(start));
-  return pieces;
-}
-
-// No coefficient 1 written as "1·" (a 1 that ends a longer number or an exponent is fine).
-void ExpectNoUnitCoefficient(TextView text) {
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != u'1' || text[i + 1] != u'·') continue;
-    const bool longer =
-        i > 0 && ((text[i - 1] >= u'0' && text[i - 1] <= u'9') || text[i - 1] == u'^');
-    EXPECT_TRUE(longer) << "coefficient 1 in " << Utf8FromText(text);
-  }
-}
-
 // The least common multiple of the denominators, from their own factorisations.
 Factorisation LeastCommonMultiple(const TBruchM& item) {
   Factorisation lcm;

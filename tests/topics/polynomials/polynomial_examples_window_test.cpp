@@ -77,11 +77,6 @@ int BandBottom(int k) { return PixelRow(kHeadingY[static_cast<std::size_t>(k - 1
 
 class PolynomialExamplesTest : public test::ExampleWindowTest<TfrmPolynomeM> {
  protected:
-  void startSteps() {
-    ASSERT_TRUE(window->stepMenuItem()->isVisible());
-    window->stepMenuItem()->trigger();
-    ProcessEvents();
-  }
   void pressWeiter() {
     QTest::mouseClick(window->stepButton(), Qt::LeftButton);
     ProcessEvents();

@@ -28,6 +28,7 @@ namespace {
 
 using powers::PowerRule;
 using test::CountPixels;
+using test::PageImage;
 using test::PixelRow;
 using test::ProcessEvents;
 using test::SameArea;
@@ -63,17 +64,6 @@ const std::vector<RuleWindow>& Rules() {
        "Strichrechnung"},
   };
   return rules;
-}
-
-// A white page of the paint box's size with what `draw` paints on the example page.
-template <typename Draw>
-QImage Reference(Draw draw) {
-  QImage image(1000, 700, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  SetPage(-50, 50, -35, 35, 1000, 700);
-  draw(painter);
-  return image;
 }
 
 // The example rows of example k: from its heading's top 3 units up to 8 units under it.
@@ -207,7 +197,7 @@ TEST_F(PowerExamplesTest, ASumWhoseTermsAllCancelShowsEqualsZero) {
   // The line stands under its heading, 4.8 units lower.
   const double y = kHeadingY[static_cast<std::size_t>(cancelled - 1)] - 4.8;
   const Text expected = Text(Item(cancelled).Text[0]).append(u" = 0");
-  const QImage reference = Reference([&](QPainter& painter) {
+  const QImage reference = PageImage([&](QPainter& painter) {
     DrawMarkup3(painter, 0, y, expected, 18, true, palette::MarkupColours, true);
   });
   EXPECT_TRUE(SameArea(painted(), reference, PixelRow(y) - 10, PixelRow(y) + 35));
@@ -216,7 +206,7 @@ TEST_F(PowerExamplesTest, ASumWhoseTermsAllCancelShowsEqualsZero) {
 // Over many examples of every rule and level: nothing is drawn into the headings, between the
 // examples, over the instruction label or at the page's edges.
 TEST_F(PowerExamplesTest, ExamplesKeepToTheirPlaces) {
-  const QImage headings = Reference([](QPainter& painter) {
+  const QImage headings = PageImage([](QPainter& painter) {
     for (int k = 1; k <= 3; ++k) {
       const Text heading = u"~Beispiel " + Text(1, static_cast<char16_t>(u'0' + k)) + u'~';
       DrawMarkupLeft(painter, -45, kHeadingY[static_cast<std::size_t>(k - 1)], heading, 18, true,
